@@ -1,0 +1,7 @@
+#include "Failure.h"
+
+namespace hexconv {
+
+TypeMismatch::TypeMismatch() : Failure("Type mismatch") {}
+
+} // namespace hexconv

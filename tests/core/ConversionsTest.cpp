@@ -1,0 +1,261 @@
+#include "Conversions.h"
+#include "Failure.h"
+
+#include "TestNames.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using hexconv::Conversions;
+using hexconv::InvalidBitString;
+using hexconv::OutOfRange;
+using hexconv::TypeMismatch;
+using hexconv::Value;
+
+namespace {
+
+// Counts the yields a routine performs and lets a test stop a runaway loop.
+struct YieldCounter {
+    int count = 0;
+    Conversions::Yield yield() {
+        return [this] {
+            if (++count > 1000) {
+                throw std::runtime_error("runaway loop");
+            }
+        };
+    }
+};
+
+std::u32string hexPair(int v) {
+    static constexpr char32_t digits[] = U"0123456789abcdef";
+    return {digits[v >> 4], digits[v & 15]};
+}
+
+std::u32string bitString(int v) {
+    std::u32string bits;
+    for (int weight = 128; weight >= 1; weight /= 2) {
+        bits += (v & weight) ? U'1' : U'0';
+    }
+    return bits;
+}
+
+struct ByteCase {
+    Value dec;
+    std::u32string bits;
+};
+
+class DecToBinExample : public testing::TestWithParam<ByteCase> {};
+
+TEST_P(DecToBinExample, GivesEightBitsInEightYields) {
+    YieldCounter counter;
+    const Value argument = GetParam().dec;
+    EXPECT_EQ(Conversions::DecToBin(argument, counter.yield()), Value(GetParam().bits));
+    EXPECT_EQ(counter.count, 8);
+    EXPECT_EQ(argument, GetParam().dec);
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, DecToBinExample,
+                         testing::Values(ByteCase{65.0, U"01000001"}, ByteCase{6.0, U"00000110"},
+                                         ByteCase{0.0, U"00000000"}, ByteCase{1.0, U"00000001"},
+                                         ByteCase{128.0, U"10000000"}, ByteCase{255.0, U"11111111"},
+                                         ByteCase{Value(U"10"), U"00001010"},
+                                         ByteCase{Value(U"65"), U"01000001"},
+                                         ByteCase{Value(U"007"), U"00000111"},
+                                         ByteCase{Value(U"255.0"), U"11111111"}),
+                         NAMED_BY(.dec));
+
+class DecToBinOutOfDomain : public testing::TestWithParam<Value> {};
+
+// Each of these would loop forever if the routine only halved and padded.
+TEST_P(DecToBinOutOfDomain, FailsAfterOneYield) {
+    YieldCounter counter;
+    EXPECT_THROW(Conversions::DecToBin(GetParam(), counter.yield()), OutOfRange);
+    EXPECT_EQ(counter.count, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(NotAByte, DecToBinOutOfDomain,
+                         testing::Values(Value(256.0), Value(1e300), Value(-1.0), Value(-0.5),
+                                         Value(1.5), Value(254.999), Value(U"300"), Value(U"-7"),
+                                         Value(U"2.5"),
+                                         Value(std::numeric_limits<double>::quiet_NaN()),
+                                         Value(std::numeric_limits<double>::infinity()),
+                                         Value(-std::numeric_limits<double>::infinity())),
+                         NAMED_BY());
+
+TEST(DecToBin, OutOfRangeMessageNamesTheValue) {
+    YieldCounter counter;
+    try {
+        Conversions::DecToBin(Value(256.0), counter.yield());
+        FAIL() << "no failure";
+    } catch (const OutOfRange& failure) {
+        EXPECT_NE(std::string(failure.what()).find("256"), std::string::npos) << failure.what();
+    }
+}
+
+TEST(DecToBin, TextThatDoesNotReadFailsAtFirstHalving) {
+    for (const char32_t* text : {U"", U"abc", U" ", U"-", U"."}) {
+        YieldCounter counter;
+        EXPECT_THROW(Conversions::DecToBin(Value(text), counter.yield()), TypeMismatch);
+        EXPECT_EQ(counter.count, 1);
+    }
+}
+
+TEST(DecToBin, EveryByteGivesEightBitsAndReadsBack) {
+    for (int v = 0; v <= 255; ++v) {
+        YieldCounter counter;
+        const Value bits = Conversions::DecToBin(Value(static_cast<double>(v)), counter.yield());
+        ASSERT_EQ(bits, Value(bitString(v))) << v;
+        EXPECT_EQ(counter.count, 8) << v;
+        EXPECT_EQ(Conversions::BinToDec(bits, counter.yield()), Value(static_cast<double>(v)));
+        const Value hex = Conversions::BinToHex(bits);
+        EXPECT_EQ(hex, Value(hexPair(v))) << v;
+        EXPECT_EQ(Conversions::HexToBin(hex, counter.yield()), bits) << v;
+        EXPECT_EQ(counter.count, 8 + 16) << v;
+    }
+}
+
+struct BitCase {
+    std::u32string bits;
+    double dec;
+    std::u32string hex;
+};
+
+class BitStringExample : public testing::TestWithParam<BitCase> {};
+
+TEST_P(BitStringExample, DecodesToNumberAndHexPair) {
+    YieldCounter counter;
+    EXPECT_EQ(Conversions::BinToDec(Value(GetParam().bits), counter.yield()),
+              Value(GetParam().dec));
+    EXPECT_EQ(counter.count, 0);
+    EXPECT_EQ(Conversions::BinToHex(Value(GetParam().bits)), Value(GetParam().hex));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkedExamples, BitStringExample,
+    testing::Values(BitCase{U"01000001", 65, U"41"}, BitCase{U"11111111", 255, U"ff"},
+                    BitCase{U"00000000", 0, U"00"}, BitCase{U"10101011", 171, U"ab"},
+                    BitCase{U"00001010", 10, U"0a"}, BitCase{U"10000000", 128, U"80"},
+                    BitCase{U"00000001", 1, U"01"}),
+    NAMED_BY(.bits));
+
+TEST(BinToDec, PadsShortTextsWithOneYieldPerMissingCharacter) {
+    const struct {
+        std::u32string bits;
+        double dec;
+    } cases[] = {{U"101", 5}, {U"1", 1}, {U"", 0}, {U"0000001", 1}, {U"11111111", 255}};
+    for (const auto& c : cases) {
+        YieldCounter counter;
+        const Value argument(c.bits);
+        EXPECT_EQ(Conversions::BinToDec(argument, counter.yield()), Value(c.dec));
+        EXPECT_EQ(counter.count, 8 - static_cast<int>(c.bits.size()));
+        EXPECT_EQ(argument, Value(c.bits));
+    }
+}
+
+TEST(BinToDec, NumberArgumentIsReadThroughItsTextForm) {
+    YieldCounter counter;
+    EXPECT_EQ(Conversions::BinToDec(Value(101.0), counter.yield()), Value(5.0));
+}
+
+TEST(BinToDec, LongerThanEightFailsWithoutYielding) {
+    YieldCounter counter;
+    EXPECT_THROW(Conversions::BinToDec(Value(U"000000001"), counter.yield()), InvalidBitString);
+    EXPECT_EQ(counter.count, 0);
+}
+
+struct BadBits {
+    std::u32string text;
+    bool typeMismatch; // otherwise InvalidBitString
+};
+
+class BadBitString : public testing::TestWithParam<BadBits> {};
+
+TEST_P(BadBitString, BothDecodersRefuse) {
+    YieldCounter counter;
+    const Value argument(GetParam().text);
+    if (GetParam().typeMismatch) {
+        EXPECT_THROW(Conversions::BinToDec(argument, counter.yield()), TypeMismatch);
+        EXPECT_THROW(Conversions::BinToHex(argument), TypeMismatch);
+    } else {
+        EXPECT_THROW(Conversions::BinToDec(argument, counter.yield()), InvalidBitString);
+        EXPECT_THROW(Conversions::BinToHex(argument), InvalidBitString);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EightCharacters, BadBitString,
+                         testing::Values(BadBits{U"0000000a", true}, BadBits{U"a0000000", true},
+                                         BadBits{U"0000 000", true}, BadBits{U"0000.000", true},
+                                         BadBits{U"000-0000", true}, BadBits{U"00000009", false},
+                                         BadBits{U"20000000", false}, BadBits{U"01010102", false}),
+                         NAMED_BY(.text));
+
+TEST(BinToHex, RefusesOtherLengthsInsteadOfOverlapping) {
+    for (const char32_t* text : {U"", U"1", U"101", U"0100000", U"010000011"}) {
+        EXPECT_THROW(Conversions::BinToHex(Value(text)), InvalidBitString)
+            << std::u32string(text).size();
+    }
+}
+
+struct HexCase {
+    std::u32string hex;
+    std::u32string bits;
+};
+
+class HexToBinExample : public testing::TestWithParam<HexCase> {};
+
+TEST_P(HexToBinExample, GivesTheBitsInSixteenYields) {
+    YieldCounter counter;
+    EXPECT_EQ(Conversions::HexToBin(Value(GetParam().hex), counter.yield()),
+              Value(GetParam().bits));
+    EXPECT_EQ(counter.count, 16);
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, HexToBinExample,
+                         testing::Values(HexCase{U"41", U"01000001"}, HexCase{U"ff", U"11111111"},
+                                         HexCase{U"FF", U"11111111"}, HexCase{U"0a", U"00001010"},
+                                         HexCase{U"9B", U"10011011"}, HexCase{U"a", U"10101010"},
+                                         HexCase{U"abc", U"10101100"}, HexCase{U"AB", U"10101011"},
+                                         HexCase{U"Ab", U"10101011"}, HexCase{U"aB", U"10101011"},
+                                         HexCase{U"00", U"00000000"}, HexCase{U"0f", U"00001111"},
+                                         HexCase{U"f0", U"11110000"},
+                                         HexCase{U"0123", U"00000011"}),
+                         NAMED_BY(.hex));
+
+TEST(HexToBin, UppercaseHexOfEveryByteGivesItsBits) {
+    for (int v = 0; v <= 255; ++v) {
+        std::u32string upper = hexPair(v);
+        for (char32_t& c : upper) {
+            c = (c >= U'a') ? c - U'a' + U'A' : c;
+        }
+        YieldCounter counter;
+        EXPECT_EQ(Conversions::HexToBin(Value(upper), counter.yield()), Value(bitString(v)));
+    }
+}
+
+TEST(HexToBin, NonHexDigitFailsAndABadFirstDigitStopsEarly) {
+    const struct {
+        std::u32string hex;
+        int yieldsBeforeFailure;
+    } cases[] = {{U"g1", 1}, {U"1g", 9}, {U" 1", 1},     {U"0g", 9},          {U"-1", 1},
+                 {U"", 1},   {U"G", 1},  {U"\u00e9", 1}, {U"\uff21\uff21", 1}};
+    for (const auto& c : cases) {
+        YieldCounter counter;
+        EXPECT_THROW(Conversions::HexToBin(Value(c.hex), counter.yield()), TypeMismatch);
+        EXPECT_EQ(counter.count, c.yieldsBeforeFailure);
+    }
+}
+
+TEST(Conversions, YieldThatThrowsStopsTheRoutine) {
+    int calls = 0;
+    const Conversions::Yield stopAtThird = [&calls] {
+        if (++calls == 3) {
+            throw std::logic_error("stop");
+        }
+    };
+    EXPECT_THROW(Conversions::DecToBin(Value(65.0), stopAtThird), std::logic_error);
+    EXPECT_EQ(calls, 3);
+}
+
+} // namespace
