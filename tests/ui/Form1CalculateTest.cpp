@@ -1,0 +1,175 @@
+#include "Form1Fixture.h"
+
+#include "Value.h"
+
+#include <algorithm>
+
+namespace {
+
+struct Fields {
+    QString text1, text2, text3, text4;
+};
+
+struct CalculateCase {
+    const char* name;
+    bool hexMode;
+    QString input;
+    Fields expected;
+};
+
+class Calculate : public Form1Fixture, public testing::WithParamInterface<CalculateCase> {
+protected:
+    Fields fields() const {
+        return {field("Text1")->text(), field("Text2")->text(), field("Text3")->text(),
+                field("Text4")->text()};
+    }
+};
+
+void expectFields(const Fields& actual, const Fields& expected) {
+    EXPECT_EQ(actual.text1, expected.text1);
+    EXPECT_EQ(actual.text2, expected.text2);
+    EXPECT_EQ(actual.text3, expected.text3);
+    EXPECT_EQ(actual.text4, expected.text4);
+}
+
+// The user selects the mode, types the input into its field and clicks Calculate.
+TEST_P(Calculate, FillsTheFieldsThroughTheChain) {
+    if (GetParam().hexMode) {
+        selectHexMode();
+    }
+    // QTest types ASCII only; other characters arrive as a paste would bring them.
+    const QString& input = GetParam().input;
+    if (std::all_of(input.begin(), input.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        type(input);
+    } else {
+        field(GetParam().hexMode ? "Text3" : "Text1")->setText(input);
+    }
+    calculate();
+    expectFields(fields(), GetParam().expected);
+    EXPECT_TRUE(reports.empty());
+}
+
+QString character(int code) {
+    return QString(QChar(code));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothModes, Calculate,
+    testing::Values(
+        CalculateCase{"CharacterA", false, "A", {"A", "65", "41", "01000001"}},
+        CalculateCase{"CharacterFirstOfHello", false, "Hello", {"Hello", "72", "48", "01001000"}},
+        CalculateCase{"CharacterBlank", false, " ", {" ", "32", "20", "00100000"}},
+        CalculateCase{"CharacterEuroSign",
+                      false,
+                      QString::fromUtf8("\xe2\x82\xac"),
+                      {QString::fromUtf8("\xe2\x82\xac"), "128", "80", "10000000"}},
+        CalculateCase{"CharacterYDiaeresis",
+                      false,
+                      character(0xff),
+                      {character(0xff), "255", "ff", "11111111"}},
+        CalculateCase{"Hex41", true, "41", {"A", "65", "41", "01000001"}},
+        CalculateCase{"HexSingleLowercase", true, "a", {character(10), "10", "0a", "00001010"}},
+        CalculateCase{
+            "HexSingleUppercaseKeepsCase", true, "A", {character(10), "10", "0A", "00001010"}},
+        CalculateCase{"Hexff", true, "ff", {character(0xff), "255", "ff", "11111111"}},
+        CalculateCase{"HexFFKeepsCase", true, "FF", {character(0xff), "255", "FF", "11111111"}},
+        CalculateCase{"Hex00", true, "00", {character(0), "0", "00", "00000000"}},
+        CalculateCase{"Hex80IsTheEuroSign",
+                      true,
+                      "80",
+                      {QString::fromUtf8("\xe2\x82\xac"), "128", "80", "10000000"}},
+        CalculateCase{"HexThreeDigitsGetOneLeadingZero",
+                      true,
+                      "123",
+                      {character(3), "3", "0123", "00000011"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+using CalculateEdge = Calculate;
+
+TEST_F(CalculateEdge, EmptyInputFieldChangesNothing) {
+    field("Text3")->setText("41");
+    calculate();
+    expectFields(fields(), {"", "", "41", ""});
+    selectHexMode();
+    field("Text1")->setText("A");
+    field("Text3")->clear();
+    calculate();
+    expectFields(fields(), {"A", "", "", ""});
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(CalculateEdge, HexModeIgnoresAnEmptyCharacterField) {
+    selectHexMode();
+    type("42");
+    calculate();
+    expectFields(fields(), {"B", "66", "42", "01000010"});
+}
+
+TEST_F(CalculateEdge, BadHexDigitFailsAfterTheLeadingZeroIsWritten) {
+    selectHexMode();
+    type("g");
+    calculate();
+    expectFields(fields(), {"", "", "0g", ""});
+    EXPECT_EQ(reports, std::vector<QString>{"Type mismatch"});
+}
+
+TEST_F(CalculateEdge, BadHexPairFailsWithNoFieldWritten) {
+    field("Text1")->setText("keep");
+    selectHexMode();
+    type("g1");
+    calculate();
+    expectFields(fields(), {"keep", "", "g1", ""});
+    EXPECT_EQ(reports, std::vector<QString>{"Type mismatch"});
+}
+
+TEST_F(CalculateEdge, FailureKeepsEarlierFieldsAndTheProgramGoesOn) {
+    selectHexMode();
+    type("41");
+    calculate();
+    ASSERT_EQ(field("Text1")->text(), "A");
+    click(field("Text3"));
+    field("Text3")->selectAll();
+    type("1g");
+    calculate();
+    // The hex field was not rewritten; the fields from the run before keep their texts.
+    expectFields(fields(), {"A", "65", "1g", "01000001"});
+    ASSERT_EQ(reports.size(), 1u);
+    click(field("Text3"));
+    field("Text3")->selectAll();
+    type("ff");
+    calculate();
+    EXPECT_EQ(field("Text2")->text(), "255");
+}
+
+// Lengths count characters as a user sees them: one emoji is one character, not two.
+TEST_F(CalculateEdge, HexLengthCountsCodePoints) {
+    selectHexMode();
+    const QString emoji = QString::fromUtf8("\xf0\x9f\x98\x80");
+    field("Text3")->setText(emoji);
+    calculate();
+    EXPECT_EQ(field("Text3")->text(), "0" + emoji);
+    EXPECT_EQ(reports, std::vector<QString>{"Type mismatch"});
+}
+
+TEST_F(CalculateEdge, CharacterOutsideTheCodePageIsReportedAndWritesNothing) {
+    for (const char* text : {"\xe4\xb8\xad", "\xf0\x9f\x98\x80"}) {
+        field("Text1")->setText(QString::fromUtf8(text));
+        calculate();
+    }
+    expectFields(fields(), {QString::fromUtf8("\xf0\x9f\x98\x80"), "", "", ""});
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_TRUE(reports[0].contains(QString::fromUtf8("\"\xe4\xb8\xad\" (U+4E2D)")))
+        << reports[0].toStdString();
+    EXPECT_TRUE(reports[1].contains("U+1F600")) << reports[1].toStdString();
+    EXPECT_TRUE(reports[1].contains("not in the Windows-1252 code page"));
+}
+
+TEST_F(CalculateEdge, OperationsDelegateWithTheWindowsYield) {
+    using hexconv::Value;
+    EXPECT_EQ(form->DecToBin(Value(65.0)), Value(U"01000001"));
+    EXPECT_EQ(form->BinToDec(Value(U"101")), Value(5.0));
+    EXPECT_EQ(form->BinToHex(Value(U"10101011")), Value(U"ab"));
+    EXPECT_EQ(form->HexToBin(Value(U"9B")), Value(U"10011011"));
+}
+
+} // namespace

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "FailureHost.h"
+#include "Form1.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+// A shown, active Form1 driven with real key and mouse events, with failure reports recorded.
+class Form1Fixture : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QLineEdit* field(const char* name) const { return form->findChild<QLineEdit*>(name); }
+    QRadioButton* option(const char* name) const { return form->findChild<QRadioButton*>(name); }
+    QPushButton* button(const char* name) const { return form->findChild<QPushButton*>(name); }
+    QString focusName() const;
+
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void type(const QString& text);
+    void click(QWidget* control);
+    // Queues a click (or keys) to be delivered at the next event yield.
+    static void postClick(QWidget* control);
+    static void postKey(QWidget* control, int key, const QString& text = {});
+    void selectHexMode() { click(option("Option3")); }
+    void calculate() { click(button("Command1")); }
+
+    std::unique_ptr<Form1> form;
+    std::vector<QString> reports;
+};

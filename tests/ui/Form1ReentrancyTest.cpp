@@ -1,0 +1,96 @@
+#include "Form1Fixture.h"
+
+#include <QMetaObject>
+#include <QTimer>
+
+namespace {
+
+using Reentrancy = Form1Fixture;
+
+// Events queued before the click are delivered at the first event yield inside DecToBin.
+
+TEST_F(Reentrancy, SecondCalculateRunsNestedInsideTheFirst) {
+    type("A");
+    // While the outer run converts "65", the user turns "A" into "B" and clicks Calculate again.
+    postKey(field("Text1"), Qt::Key_Backspace);
+    postKey(field("Text1"), Qt::Key_B, "B");
+    postClick(button("Command1"));
+    calculate();
+    // The nested run wrote "66" and its bits; the outer one then finished with its own "65".
+    EXPECT_EQ(field("Text1")->text(), "B");
+    EXPECT_EQ(field("Text2")->text(), "66");
+    EXPECT_EQ(field("Text4")->text(), "01000001");
+    EXPECT_EQ(field("Text3")->text(), "41");
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(Reentrancy, SwitchToHexModeDuringCharacterChainRunsTheHexChainToo) {
+    type("Hello");
+    postClick(option("Option3"));
+    calculate();
+    EXPECT_TRUE(option("Option3")->isChecked());
+    // The hex chain ran on the "48" just written and replaced the character field.
+    EXPECT_EQ(field("Text3")->text(), "48");
+    EXPECT_EQ(field("Text2")->text(), "72");
+    EXPECT_EQ(field("Text4")->text(), "01001000");
+    EXPECT_EQ(field("Text1")->text(), "H");
+    EXPECT_TRUE(field("Text1")->isReadOnly());
+}
+
+TEST_F(Reentrancy, NestedFailureIsReportedAndTheOuterRunGoesOn) {
+    field("Text3")->setText("zz");
+    type("A");
+    postClick(option("Option3"));
+    postClick(button("Command1")); // nested run in hex mode on "zz" fails
+    calculate();
+    EXPECT_EQ(reports, std::vector<QString>{"Type mismatch"});
+    // The outer run finished its character chain, then ran the hex chain on "41".
+    EXPECT_EQ(field("Text3")->text(), "41");
+    EXPECT_EQ(field("Text1")->text(), "A");
+    EXPECT_EQ(field("Text2")->text(), "65");
+}
+
+TEST_F(Reentrancy, ClosingDuringAYieldStopsTheHandlerAtThatYield) {
+    type("A");
+    QMetaObject::invokeMethod(form.get(), &QWidget::close, Qt::QueuedConnection);
+    calculate();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(field("Text2")->text(), "65");
+    EXPECT_TRUE(field("Text4")->text().isEmpty());
+    EXPECT_TRUE(field("Text3")->text().isEmpty());
+    EXPECT_TRUE(reports.empty());
+    // A click that still arrives runs no handler and never brings the window back.
+    calculate();
+    click(button("Command3"));
+    EXPECT_TRUE(field("Text4")->text().isEmpty());
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(Reentrancy, ClosingDuringANestedYieldStopsEveryHandler) {
+    selectHexMode();
+    type("41");
+    // The close must come while the nested run is inside its own yield: a zero timer started as
+    // the second click begins fires at that run's first yield, not before it.
+    QTimer closer;
+    closer.setSingleShot(true);
+    closer.setInterval(0);
+    QObject::connect(&closer, &QTimer::timeout, form.get(), &QWidget::close);
+    int presses = 0;
+    QObject::connect(button("Command1"), &QPushButton::pressed, &closer, [&] {
+        if (++presses == 2) {
+            closer.start();
+        }
+    });
+    postClick(button("Command1"));
+    calculate();
+    ASSERT_EQ(presses, 2);
+    // Both runs stopped inside HexToBin, before the binary field was written.
+    EXPECT_TRUE(field("Text4")->text().isEmpty());
+    EXPECT_TRUE(field("Text2")->text().isEmpty());
+    EXPECT_TRUE(field("Text1")->text().isEmpty());
+    EXPECT_EQ(field("Text3")->text(), "41");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(reports.empty());
+}
+
+} // namespace

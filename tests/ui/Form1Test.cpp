@@ -1,0 +1,290 @@
+#include "Form1Fixture.h"
+
+#include <QClipboard>
+#include <QMimeData>
+#include <QStyle>
+
+namespace {
+
+using WindowLayout = Form1Fixture;
+
+TEST_F(WindowLayout, HasItsTitleFixedSizeAndFont) {
+    EXPECT_EQ(form->windowTitle(), "Hex Converter");
+    EXPECT_EQ(form->size(), QSize(301, 158));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_EQ(form->font().family(), "Tahoma");
+    EXPECT_DOUBLE_EQ(form->font().pointSizeF(), 8.25);
+    EXPECT_EQ(form->font().weight(), QFont::Bold);
+    EXPECT_FALSE(form->windowIcon().isNull());
+}
+
+TEST_F(WindowLayout, PlacesEveryControlAtItsPosition) {
+    const struct {
+        const char* name;
+        QRect rect;
+        QString caption;
+    } controls[] = {
+        {"Option1", {8, 64, 105, 33}, "ASCII"},
+        {"Option3", {8, 24, 113, 33}, "Hex Decimal"},
+        {"Text1", {120, 72, 81, 27}, ""},
+        {"Text3", {120, 32, 81, 25}, ""},
+        {"Command1", {24, 120, 249, 25}, "Calculate"},
+        {"Command2", {208, 72, 81, 25}, "Copy"},
+        {"Command3", {208, 32, 81, 25}, "Copy"},
+    };
+    for (const auto& c : controls) {
+        QWidget* control = form->findChild<QWidget*>(c.name);
+        ASSERT_NE(control, nullptr) << c.name;
+        EXPECT_EQ(control->geometry(), c.rect) << c.name;
+        EXPECT_TRUE(control->isVisible()) << c.name;
+        EXPECT_EQ(control->font(), form->font()) << c.name;
+        if (auto* b = qobject_cast<QAbstractButton*>(control)) {
+            EXPECT_EQ(b->text(), c.caption) << c.name;
+        }
+    }
+}
+
+// Whatever font stands in for Tahoma must still fit the fixed layout.
+TEST_F(WindowLayout, CaptionsFitTheirControls) {
+    for (const char* name : {"Option1", "Option3"}) {
+        QRadioButton* o = option(name);
+        const int indicator = o->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                              o->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+        EXPECT_LE(indicator + o->fontMetrics().horizontalAdvance(o->text()), o->width()) << name;
+        EXPECT_LE(o->fontMetrics().height(), o->height()) << name;
+    }
+    for (const char* name : {"Command1", "Command2", "Command3"}) {
+        QPushButton* b = button(name);
+        EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()) + 8, b->width()) << name;
+        EXPECT_LE(b->fontMetrics().height() + 4, b->height()) << name;
+    }
+    EXPECT_LE(field("Text3")->fontMetrics().height() + 4, field("Text3")->height());
+}
+
+TEST_F(WindowLayout, HiddenFieldsAreOutOfSightAndReach) {
+    for (const char* name : {"Text2", "Text4"}) {
+        QLineEdit* hidden = field(name);
+        ASSERT_NE(hidden, nullptr) << name;
+        EXPECT_FALSE(hidden->isVisible()) << name;
+        EXPECT_GE(hidden->x(), form->width()) << name;
+        EXPECT_EQ(hidden->focusPolicy(), Qt::NoFocus) << name;
+        EXPECT_TRUE(hidden->text().isEmpty()) << name;
+    }
+}
+
+TEST_F(WindowLayout, FieldsHaveNoLengthLimit) {
+    const QString longText(100000, QLatin1Char('x'));
+    field("Text1")->setText(longText);
+    EXPECT_EQ(field("Text1")->text(), longText);
+}
+
+using StartUp = Form1Fixture;
+
+TEST_F(StartUp, OpensInCharacterModeWithCaretInCharacterField) {
+    EXPECT_TRUE(option("Option1")->isChecked());
+    EXPECT_FALSE(option("Option3")->isChecked());
+    EXPECT_EQ(focusName(), "Text1");
+    EXPECT_FALSE(field("Text1")->isReadOnly());
+    EXPECT_TRUE(field("Text3")->isReadOnly());
+    EXPECT_TRUE(field("Text1")->text().isEmpty());
+    EXPECT_TRUE(field("Text3")->text().isEmpty());
+    const QPalette palette = form->palette();
+    EXPECT_EQ(field("Text1")->palette().color(QPalette::Base),
+              palette.color(QPalette::HighlightedText));
+    EXPECT_EQ(field("Text3")->palette().color(QPalette::Base), palette.color(QPalette::Button));
+}
+
+TEST(StartUpUnshown, NeitherOptionIsSelectedBeforeTheWindowShows) {
+    Form1 form;
+    EXPECT_FALSE(form.findChild<QRadioButton*>("Option1")->isChecked());
+    EXPECT_FALSE(form.findChild<QRadioButton*>("Option3")->isChecked());
+    EXPECT_FALSE(form.findChild<QLineEdit*>("Text3")->isReadOnly());
+}
+
+using Keyboard = Form1Fixture;
+
+struct TabCycle {
+    const char* name;
+    bool hexMode;
+    bool backwards;
+    std::vector<QString> stops;
+};
+
+class TabOrder : public Form1Fixture, public testing::WithParamInterface<TabCycle> {};
+
+TEST_P(TabOrder, VisitsExactlyTheModesCycle) {
+    if (GetParam().hexMode) {
+        selectHexMode();
+    }
+    std::vector<QString> visited;
+    for (std::size_t i = 0; i < GetParam().stops.size(); ++i) {
+        key(GetParam().backwards ? Qt::Key_Backtab : Qt::Key_Tab);
+        visited.push_back(focusName());
+    }
+    EXPECT_EQ(visited, GetParam().stops);
+    EXPECT_EQ(option("Option1")->isChecked(), !GetParam().hexMode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothModes, TabOrder,
+    testing::Values(TabCycle{"CharacterForward",
+                             false,
+                             false,
+                             {"Command1", "Command2", "Command3", "Option1", "Text1", "Command1"}},
+                    TabCycle{"CharacterBackward",
+                             false,
+                             true,
+                             {"Option1", "Command3", "Command2", "Command1", "Text1", "Option1"}},
+                    TabCycle{"HexForward",
+                             true,
+                             false,
+                             {"Command1", "Command2", "Command3", "Option3", "Text3", "Command1"}},
+                    TabCycle{"HexBackward",
+                             true,
+                             true,
+                             {"Option3", "Command3", "Command2", "Command1", "Text3", "Option3"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Keyboard, ShiftTabAlsoMovesBackwards) {
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focusName(), "Option1");
+}
+
+TEST_F(Keyboard, EveryArrowKeySwitchesToTheOtherOption) {
+    for (int arrow : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Left, Qt::Key_Right}) {
+        const bool wasCharacterMode = option("Option1")->isChecked();
+        key(Qt::Key_Backtab); // from the active field back onto the selected option
+        ASSERT_EQ(focusName(), wasCharacterMode ? "Option1" : "Option3");
+        key(arrow);
+        EXPECT_EQ(option("Option3")->isChecked(), wasCharacterMode) << arrow;
+        EXPECT_EQ(option("Option1")->isChecked(), !wasCharacterMode) << arrow;
+        EXPECT_EQ(focusName(), wasCharacterMode ? "Text3" : "Text1") << arrow;
+        EXPECT_EQ(field("Text3")->isReadOnly(), !wasCharacterMode) << arrow;
+    }
+}
+
+TEST_F(Keyboard, EnterAndEscapePressNoButtonAndKeepTheWindow) {
+    QApplication::clipboard()->setText("before");
+    type("A");
+    for (int k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        key(k);
+    }
+    selectHexMode();
+    type("41");
+    for (int k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        key(k);
+    }
+    EXPECT_TRUE(field("Text2")->text().isEmpty());
+    EXPECT_EQ(QApplication::clipboard()->text(), "before");
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(Keyboard, SpaceOnAFocusedButtonPressesIt) {
+    type("A");
+    key(Qt::Key_Tab);
+    ASSERT_EQ(focusName(), "Command1");
+    key(Qt::Key_Space);
+    EXPECT_EQ(field("Text3")->text(), "41");
+}
+
+TEST_F(Keyboard, LockedFieldRefusesTypingDeletingAndPasting) {
+    field("Text3")->setText("41");
+    QApplication::clipboard()->setText("zz");
+    click(field("Text3"));
+    ASSERT_EQ(focusName(), "Text3");
+    type("ab");
+    key(Qt::Key_Backspace);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field("Text3")->text(), "41");
+}
+
+using ModeSwitch = Form1Fixture;
+
+TEST_F(ModeSwitch, HexModeUnlocksHexFieldAndLocksCharacterField) {
+    selectHexMode();
+    EXPECT_TRUE(option("Option3")->isChecked());
+    EXPECT_FALSE(option("Option1")->isChecked());
+    EXPECT_EQ(focusName(), "Text3");
+    EXPECT_TRUE(field("Text1")->isReadOnly());
+    EXPECT_FALSE(field("Text3")->isReadOnly());
+    type("ff");
+    EXPECT_EQ(field("Text3")->text(), "ff");
+    const QPalette palette = form->palette();
+    EXPECT_EQ(field("Text3")->palette().color(QPalette::Base),
+              palette.color(QPalette::HighlightedText));
+    EXPECT_EQ(field("Text1")->palette().color(QPalette::Base), palette.color(QPalette::Button));
+}
+
+TEST_F(ModeSwitch, KeepsEveryFieldsTextAndRunsNoConversion) {
+    type("Hello");
+    selectHexMode();
+    type("4");
+    click(option("Option1"));
+    EXPECT_EQ(field("Text1")->text(), "Hello");
+    EXPECT_EQ(field("Text3")->text(), "4");
+    EXPECT_TRUE(field("Text2")->text().isEmpty());
+    EXPECT_TRUE(field("Text4")->text().isEmpty());
+    EXPECT_EQ(focusName(), "Text1");
+}
+
+using Clipboard = Form1Fixture;
+
+TEST_F(Clipboard, CopyButtonsReplaceEverythingWithTheWholeFieldText) {
+    const struct {
+        const char* button;
+        const char* field;
+        QString text;
+    } cases[] = {{"Command2", "Text1", "Hello, world"},
+                 {"Command3", "Text3", "41"},
+                 {"Command2", "Text1", ""},
+                 {"Command3", "Text3", QString::fromUtf8("\xe4\xb8\xad")}};
+    for (const auto& c : cases) {
+        auto* old = new QMimeData;
+        old->setHtml("<b>old</b>");
+        old->setData("application/x-old", "old");
+        QApplication::clipboard()->setMimeData(old);
+        field(c.field)->setText(c.text);
+        field(c.field)->setSelection(0, 1);
+        click(button(c.button));
+        const QMimeData* now = QApplication::clipboard()->mimeData();
+        EXPECT_EQ(now->text(), c.text) << c.button;
+        EXPECT_FALSE(now->hasHtml()) << c.button;
+        EXPECT_FALSE(now->hasFormat("application/x-old")) << c.button;
+        EXPECT_EQ(field(c.field)->text(), c.text) << c.button;
+    }
+}
+
+TEST_F(Clipboard, CopiesTheLockedFieldToo) {
+    field("Text3")->setText("7f");
+    ASSERT_TRUE(field("Text3")->isReadOnly());
+    click(button("Command3"));
+    EXPECT_EQ(QApplication::clipboard()->text(), "7f");
+}
+
+using Colours = Form1Fixture;
+
+TEST_F(Colours, PaletteChangeResolvesTheFieldColoursAgain) {
+    const QPalette original = QApplication::palette();
+    QPalette dark = original;
+    dark.setColor(QPalette::Button, QColor(40, 40, 40));
+    dark.setColor(QPalette::HighlightedText, QColor(250, 250, 250));
+    dark.setColor(QPalette::Text, QColor(255, 255, 255));
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents();
+    const QColor active = field("Text1")->palette().color(QPalette::Base);
+    const QColor activeText = field("Text1")->palette().color(QPalette::Text);
+    const QColor inactive = field("Text3")->palette().color(QPalette::Base);
+    const QColor inactiveText = field("Text3")->palette().color(QPalette::Text);
+    QApplication::setPalette(original);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(active, QColor(250, 250, 250));
+    EXPECT_EQ(inactive, QColor(40, 40, 40));
+    // White text on a near-white field would vanish: the field falls back to black.
+    EXPECT_EQ(activeText, QColor(Qt::black));
+    EXPECT_EQ(inactiveText, QColor(255, 255, 255));
+    EXPECT_EQ(field("Text1")->palette().color(QPalette::Base),
+              original.color(QPalette::HighlightedText));
+}
+
+} // namespace

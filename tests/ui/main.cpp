@@ -1,0 +1,20 @@
+#include "FailureHost.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+// Window tests run headless and never block on a dialog: a failure report that a test did not
+// ask for is itself a test failure.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    testing::InitGoogleTest(&argc, argv);
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    FailureHost::setReporter([](QWidget*, const QString& message) {
+        ADD_FAILURE() << "unexpected failure report: " << message.toStdString();
+    });
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,282 @@
+#include "Form1.h"
+
+#include "AppIcon.h"
+#include "CodePage.h"
+#include "Conversions.h"
+#include "Failure.h"
+#include "FailureHost.h"
+#include "OptionButton.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+using hexconv::CodePage;
+using hexconv::Conversions;
+using hexconv::Value;
+
+namespace {
+
+// The layout is designed in twips; at 96 dots per inch 15 twips make one logical pixel, and Qt
+// scales logical pixels on high-density screens.
+QRect twips(int left, int top, int width, int height) {
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+template <typename Control> Control* place(Control* control, const char* name, const QRect& rect) {
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(rect);
+    return control;
+}
+
+QLineEdit* newField(QWidget* parent, const char* name, const QRect& rect) {
+    auto* field = place(new QLineEdit(parent), name, rect);
+    field->setMaxLength(std::numeric_limits<int>::max());
+    return field;
+}
+
+QPushButton* newButton(QWidget* parent, const QString& caption, const char* name,
+                       const QRect& rect) {
+    auto* button = place(new QPushButton(caption, parent), name, rect);
+    button->setAutoDefault(false); // Enter presses no button anywhere in the window
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("Hex Converter"));
+    setWindowIcon(AppIcon::icon());
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(twips(0, 0, 4515, 2370).size());
+
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif); // where Tahoma is missing, the system's sans-serif
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Bold);
+    setFont(font);
+
+    // Created in tab order, so Qt's own focus chain agrees with focusNextPrevChild below.
+    Option1 = place(new OptionButton(QStringLiteral("ASCII"), this), "Option1",
+                    twips(120, 960, 1575, 495));
+    Option3 = place(new OptionButton(QStringLiteral("Hex Decimal"), this), "Option3",
+                    twips(120, 360, 1695, 495));
+    Option1->pairWith(Option3);
+    Text1 = newField(this, "Text1", twips(1800, 1080, 1215, 405));
+    Text3 = newField(this, "Text3", twips(1800, 480, 1215, 375));
+    Command1 =
+        newButton(this, QStringLiteral("Calculate"), "Command1", twips(360, 1800, 3735, 375));
+    Command2 = newButton(this, QStringLiteral("Copy"), "Command2", twips(3120, 1080, 1215, 375));
+    Command3 = newButton(this, QStringLiteral("Copy"), "Command3", twips(3120, 480, 1215, 375));
+
+    // The decimal and binary fields are the conversions' working storage: beyond the right edge,
+    // hidden, and out of reach of every key.
+    for (QLineEdit** hidden : {&Text2, &Text4}) {
+        *hidden = newField(this, hidden == &Text2 ? "Text2" : "Text4", twips(4800, 0, 1215, 375));
+        (*hidden)->setFocusPolicy(Qt::NoFocus);
+        (*hidden)->hide();
+    }
+
+    connect(Command1, &QPushButton::clicked, this, [this] { run([this] { Command1_Click(); }); });
+    connect(Command2, &QPushButton::clicked, this, [this] { run([this] { Command2_Click(); }); });
+    connect(Command3, &QPushButton::clicked, this, [this] { run([this] { Command3_Click(); }); });
+    connect(Option1, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected) {
+            run([this] { Option1_Click(); });
+        }
+    });
+    connect(Option3, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected) {
+            run([this] { Option3_Click(); });
+        }
+    });
+}
+
+Value Form1::DecToBin(const Value& dec) {
+    return Conversions::DecToBin(dec, [this] { yieldToEvents(); });
+}
+
+Value Form1::BinToDec(const Value& bin) {
+    return Conversions::BinToDec(bin, [this] { yieldToEvents(); });
+}
+
+Value Form1::BinToHex(const Value& hexval) {
+    return Conversions::BinToHex(hexval);
+}
+
+Value Form1::HexToBin(const Value& hex) {
+    return Conversions::HexToBin(hex, [this] { yieldToEvents(); });
+}
+
+void Form1::Command1_Click() {
+    if (Option1->isChecked() && Text1->text().isEmpty()) {
+        return;
+    }
+    if (Option3->isChecked() && Text3->text().isEmpty()) {
+        return;
+    }
+    // Two independent tests, not one choice: a switch to hex mode during the character chain's
+    // yields makes the hex chain run next. Every step reads its field only when it runs.
+    if (Option1->isChecked()) {
+        write(Text2, Value::textForm(CodePage::codeOfFirst(textOf(Text1))));
+        write(Text4, DecToBin(Value(textOf(Text2))).toText());
+        write(Text3, BinToHex(Value(textOf(Text4))).toText());
+    }
+    if (Option3->isChecked()) {
+        if (textOf(Text3).size() != 2) {
+            write(Text3, U"0" + textOf(Text3));
+        }
+        write(Text4, HexToBin(Value(textOf(Text3))).toText());
+        write(Text2, BinToDec(Value(textOf(Text4))).toText());
+        const double code = Value(textOf(Text2)).toNumber();
+        write(Text1, std::u32string(1, CodePage::characterFor(code)));
+    }
+}
+
+void Form1::Command2_Click() {
+    copyToClipboard(Text1);
+}
+
+void Form1::Command3_Click() {
+    copyToClipboard(Text3);
+}
+
+void Form1::Option1_Click() {
+    setField(Text1, ActiveBackground, false, true);
+    Text1->setFocus(Qt::OtherFocusReason);
+    setField(Text3, InactiveBackground, true, false);
+}
+
+void Form1::Option3_Click() {
+    setField(Text1, InactiveBackground, true, false);
+    setField(Text3, ActiveBackground, false, true);
+    Text3->setFocus(Qt::OtherFocusReason);
+}
+
+// The handler boundary: no exception may cross Qt's event dispatch.
+template <typename Handler> void Form1::run(Handler handler) {
+    if (closed_) {
+        return;
+    }
+    QString failure;
+    try {
+        handler();
+        return;
+    } catch (const ClosedDuringYield&) {
+        return;
+    } catch (const std::exception& error) {
+        failure = QString::fromUtf8(error.what());
+    } catch (...) {
+        failure = tr("An unknown failure occurred");
+    }
+    if (!closed_) {
+        FailureHost::report(this, failure);
+    }
+}
+
+void Form1::yieldToEvents() {
+    QCoreApplication::processEvents();
+    if (closed_) {
+        throw ClosedDuringYield{};
+    }
+}
+
+void Form1::setField(QLineEdit* field, SystemColour background, bool locked, bool tabStop) {
+    backgrounds_.insert_or_assign(field, background);
+    applyBackground(field);
+    field->setReadOnly(locked);
+    field->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void Form1::applyBackground(QLineEdit* field) {
+    const auto found = backgrounds_.find(field);
+    if (found == backgrounds_.end()) {
+        return;
+    }
+    const QColor background = found->second.resolve(palette());
+    // A palette with only these two roles set, so that every other role still follows the window.
+    QPalette colours;
+    colours.setResolveMask(0);
+    colours.setColor(QPalette::Base, background);
+    colours.setColor(QPalette::Text, SystemColour::readableTextOn(background, palette()));
+    field->setPalette(colours);
+}
+
+bool Form1::isTabStop(QWidget* control) const {
+    if (control == Option1 || control == Option3) {
+        // The option group is one stop: its selected option, or the first while none is.
+        const bool noneSelected = !Option1->isChecked() && !Option3->isChecked();
+        return static_cast<OptionButton*>(control)->isChecked() ||
+               (noneSelected && control == Option1);
+    }
+    return control->isEnabled() && (control->focusPolicy() & Qt::TabFocus) != 0;
+}
+
+bool Form1::focusNextPrevChild(bool next) {
+    const std::array<QWidget*, 7> order = {Option1,  Option3,  Text1,   Text3,
+                                           Command1, Command2, Command3};
+    const int count = static_cast<int>(order.size());
+    const auto current = std::find(order.begin(), order.end(), focusWidget());
+    const int from = current != order.end() ? static_cast<int>(current - order.begin())
+                     : next                 ? -1
+                                            : count;
+    for (int step = 1; step <= count; ++step) {
+        QWidget* candidate = order[((from + (next ? step : -step)) % count + count) % count];
+        if (isTabStop(candidate)) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (started_) {
+        return;
+    }
+    started_ = true;
+    // The first control in tab order takes the focus, and focus arriving selects it: the window
+    // opens in character mode. Selecting directly as well covers a window that is not yet active.
+    Option1->setFocus(Qt::OtherFocusReason);
+    Option1->select();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    closed_ = true;
+    event->accept();
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange ||
+        event->type() == QEvent::ApplicationPaletteChange) {
+        // The backgrounds are references into the system scheme: resolve them again.
+        for (const auto& entry : backgrounds_) {
+            applyBackground(entry.first);
+        }
+    }
+}
+
+void Form1::copyToClipboard(const QLineEdit* field) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(field->text());
+}
+
+std::u32string Form1::textOf(const QLineEdit* field) {
+    return field->text().toStdU32String();
+}
+
+void Form1::write(QLineEdit* field, const std::u32string& text) {
+    field->setText(QString::fromStdU32String(text));
+}

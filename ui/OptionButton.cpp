@@ -1,0 +1,41 @@
+#include "OptionButton.h"
+
+#include <QKeyEvent>
+
+OptionButton::OptionButton(const QString& caption, QWidget* parent)
+    : QRadioButton(caption, parent) {}
+
+void OptionButton::pairWith(OptionButton* other) {
+    other_ = other;
+    other->other_ = this;
+}
+
+void OptionButton::select() {
+    if (!isChecked()) {
+        setChecked(true);
+    }
+}
+
+void OptionButton::focusInEvent(QFocusEvent* event) {
+    QRadioButton::focusInEvent(event);
+    select();
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (other_ != nullptr) {
+            other_->setFocus(Qt::OtherFocusReason);
+            // Focus arriving selects; this covers a window that is not active and sends no
+            // focus-in.
+            other_->select();
+        }
+        event->accept();
+        return;
+    default:
+        QRadioButton::keyPressEvent(event);
+    }
+}
