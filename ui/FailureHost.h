@@ -2,18 +2,22 @@
 
 #include <QString>
 
+#include <exception>
 #include <functional>
 
 class QWidget;
 
 // What the host does with a failure that no handler traps: it reports the failure, by default in
-// a modal message titled "Hex Converter", and the program goes on. It neither catches nor decides
-// anything else; the reporter can be replaced, so tests record reports instead of blocking.
+// a modal message titled "Hex Converter" that names it, and the program goes on. It neither
+// catches nor decides anything else; the reporter can be replaced, so tests record reports
+// instead of blocking on a dialog.
 class FailureHost {
 public:
-    using Reporter = std::function<void(QWidget* window, const QString& message)>;
+    using Reporter = std::function<void(QWidget* window, std::exception_ptr failure)>;
 
     // An empty reporter restores the message box.
     static void setReporter(Reporter reporter);
-    static void report(QWidget* window, const QString& message);
+    static void report(QWidget* window, std::exception_ptr failure);
+    // The message a user reads for the failure.
+    static QString messageOf(std::exception_ptr failure);
 };

@@ -167,18 +167,15 @@ template <typename Handler> void Form1::run(Handler handler) {
     if (closed_) {
         return;
     }
-    QString failure;
+    std::exception_ptr failure;
     try {
         handler();
-        return;
     } catch (const ClosedDuringYield&) {
         return;
-    } catch (const std::exception& error) {
-        failure = QString::fromUtf8(error.what());
     } catch (...) {
-        failure = tr("An unknown failure occurred");
+        failure = std::current_exception();
     }
-    if (!closed_) {
+    if (failure && !closed_) {
         FailureHost::report(this, failure);
     }
 }

@@ -4,8 +4,9 @@
 #include <QMouseEvent>
 
 void Form1Fixture::SetUp() {
-    FailureHost::setReporter(
-        [this](QWidget*, const QString& message) { reports.push_back(message); });
+    FailureHost::setReporter([this](QWidget*, std::exception_ptr failure) {
+        reports.push_back(FailureHost::messageOf(failure));
+    });
     form = std::make_unique<Form1>();
     form->show();
     form->activateWindow();
@@ -14,8 +15,13 @@ void Form1Fixture::SetUp() {
 
 void Form1Fixture::TearDown() {
     form.reset();
-    FailureHost::setReporter([](QWidget*, const QString& message) {
-        ADD_FAILURE() << "unexpected failure report: " << message.toStdString();
+    reportUnexpectedFailures();
+}
+
+void Form1Fixture::reportUnexpectedFailures() {
+    FailureHost::setReporter([](QWidget*, std::exception_ptr failure) {
+        ADD_FAILURE() << "unexpected failure report: "
+                      << FailureHost::messageOf(failure).toStdString();
     });
 }
 

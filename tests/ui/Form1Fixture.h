@@ -16,6 +16,10 @@
 
 // A shown, active Form1 driven with real key and mouse events, with failure reports recorded.
 class Form1Fixture : public testing::Test {
+public:
+    // Outside a test that expects one, a failure report is itself a test failure.
+    static void reportUnexpectedFailures();
+
 protected:
     void SetUp() override;
     void TearDown() override;

@@ -1,4 +1,4 @@
-#include "FailureHost.h"
+#include "Form1Fixture.h"
 
 #include <QApplication>
 
@@ -13,8 +13,6 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    FailureHost::setReporter([](QWidget*, const QString& message) {
-        ADD_FAILURE() << "unexpected failure report: " << message.toStdString();
-    });
+    Form1Fixture::reportUnexpectedFailures();
     return RUN_ALL_TESTS();
 }
