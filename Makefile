@@ -2,7 +2,7 @@
 BUILD_DIR  ?= build
 BUILD_TYPE ?= Release
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run bench sanitize fuzz clean
 
 all: build
 
@@ -24,5 +24,29 @@ run: build
 bench: build
 	@$(BUILD_DIR)/bench/core_bench
 
+# The whole suite, window tests included, under AddressSanitizer (with leak checking) and
+# UndefinedBehaviorSanitizer, in a build folder of its own. The test binaries also run at build
+# time (test discovery), so the options apply to the build as well.
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:strict_string_checks=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHEXCONV_SANITIZE=ON >/dev/null
+	@$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR)
+	@$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure
+
+# libFuzzer over number reading, the text form, the four routines and the code page, built with
+# clang; FUZZ_SECONDS is the time for all targets together.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+fuzz:
+	@scripts/install-deps clang libclang-rt-14-dev
+	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHEXCONV_FUZZ=ON \
+		-DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(FUZZ_DIR)
+	@scripts/run-fuzzers $(FUZZ_DIR)/tests/fuzz $(FUZZ_SECONDS)
+
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
