@@ -21,8 +21,13 @@ test: build
 run: build
 	@$(BUILD_DIR)/ui/hex-converter
 
+# Benchmarks, never part of the tests: the core routines, Calculate on a real window (offscreen),
+# and start-up against an empty Qt window, as whole processes under Xvfb.
 bench: build
-	@$(BUILD_DIR)/bench/core_bench
+	@scripts/install-deps xvfb xauth
+	@$(BUILD_DIR)/bench/core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	@$(BUILD_DIR)/bench/calculate_bench
+	@xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD_DIR)/bench/startup_bench
 
 # The whole suite, window tests included, under AddressSanitizer (with leak checking) and
 # UndefinedBehaviorSanitizer, in a build folder of its own. The test binaries also run at build
