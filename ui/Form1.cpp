@@ -5,8 +5,10 @@
 #include "Conversions.h"
 #include "Failure.h"
 #include "FailureHost.h"
+#include "Form1Accessible.h"
 #include "OptionButton.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -52,6 +54,12 @@ QPushButton* newButton(QWidget* parent, const QString& caption, const char* name
 } // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&Form1Accessible::factory);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
+
     setWindowTitle(QStringLiteral("Hex Converter"));
     setWindowIcon(AppIcon::icon());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -77,6 +85,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
         newButton(this, QStringLiteral("Calculate"), "Command1", twips(360, 1800, 3735, 375));
     Command2 = newButton(this, QStringLiteral("Copy"), "Command2", twips(3120, 1080, 1215, 375));
     Command3 = newButton(this, QStringLiteral("Copy"), "Command3", twips(3120, 480, 1215, 375));
+
+    // Names a screen reader can speak where the captions alone ("Copy", no caption) say too little.
+    Text1->setAccessibleName(tr("Character"));
+    Text3->setAccessibleName(tr("Hex digits"));
+    Command2->setAccessibleName(tr("Copy character"));
+    Command3->setAccessibleName(tr("Copy hex digits"));
 
     // The decimal and binary fields are the conversions' working storage: beyond the right edge,
     // hidden, and out of reach of every key.

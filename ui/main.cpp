@@ -28,6 +28,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication application(argc, argv);
+    // Ties the window to its desktop entry, for the task bar's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(HEXCONV_APP_ID));
     Form1 form;
     form.show();
     return application.exec();

@@ -34,4 +34,11 @@ TEST(AppIcon, HasThreeRowsOfGlyphs) {
     EXPECT_EQ(bands, 3);
 }
 
+// The icon installed for the desktop is the window's own, drawn at build time.
+TEST(AppIcon, ExportedIconIsTheWindowsOwn) {
+    const QImage exported(QStringLiteral(HEXCONV_ICON_32));
+    ASSERT_FALSE(exported.isNull()) << HEXCONV_ICON_32;
+    EXPECT_EQ(exported.convertToFormat(QImage::Format_RGB888), AppIcon::image());
+}
+
 } // namespace

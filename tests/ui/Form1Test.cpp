@@ -1,8 +1,10 @@
 #include "Form1Fixture.h"
+#include "LayoutCheck.h"
 
 #include <QClipboard>
 #include <QMimeData>
-#include <QStyle>
+
+#include <algorithm>
 
 namespace {
 
@@ -45,20 +47,24 @@ TEST_F(WindowLayout, PlacesEveryControlAtItsPosition) {
 }
 
 // Whatever font stands in for Tahoma must still fit the fixed layout.
-TEST_F(WindowLayout, CaptionsFitTheirControls) {
-    for (const char* name : {"Option1", "Option3"}) {
-        QRadioButton* o = option(name);
-        const int indicator = o->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
-                              o->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
-        EXPECT_LE(indicator + o->fontMetrics().horizontalAdvance(o->text()), o->width()) << name;
-        EXPECT_LE(o->fontMetrics().height(), o->height()) << name;
-    }
-    for (const char* name : {"Command1", "Command2", "Command3"}) {
-        QPushButton* b = button(name);
-        EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()) + 8, b->width()) << name;
-        EXPECT_LE(b->fontMetrics().height() + 4, b->height()) << name;
-    }
-    EXPECT_LE(field("Text3")->fontMetrics().height() + 4, field("Text3")->height());
+TEST_F(WindowLayout, NothingIsClippedOrOverlapping) {
+    const std::vector<std::string> problems = LayoutCheck::problems(*form);
+    EXPECT_TRUE(problems.empty()) << problems.front();
+}
+
+TEST_F(WindowLayout, LayoutCheckSeesAnOverlapAClippedCaptionAndAnEscape) {
+    button("Command2")->move(150, 72);
+    option("Option3")->setText("Hex Decimal, spelled out at length");
+    button("Command1")->resize(400, 25);
+    const std::vector<std::string> problems = LayoutCheck::problems(*form);
+    const auto mentions = [&problems](const std::string& text) {
+        return std::any_of(problems.begin(), problems.end(), [&text](const std::string& p) {
+            return p.find(text) != std::string::npos;
+        });
+    };
+    EXPECT_TRUE(mentions("overlaps")) << problems.size();
+    EXPECT_TRUE(mentions("Option3's caption is wider"));
+    EXPECT_TRUE(mentions("Command1 reaches outside"));
 }
 
 TEST_F(WindowLayout, HiddenFieldsAreOutOfSightAndReach) {

@@ -10,6 +10,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+#ifdef HEXCONV_SCALE_FACTOR
+    qputenv("QT_SCALE_FACTOR", HEXCONV_SCALE_FACTOR);
+#endif
     testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,0 +1,60 @@
+#include "LayoutCheck.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
+
+namespace {
+
+// The part of a control that is drawn: an option button's indicator and caption, otherwise the
+// whole control. (The design lets an option button's rectangle touch the field beside it.)
+QRect drawnRect(const QWidget& control) {
+    if (const auto* option = qobject_cast<const QRadioButton*>(&control)) {
+        const int width = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                          option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) +
+                          option->fontMetrics().horizontalAdvance(option->text());
+        return QRect(option->pos(), QSize(width, option->height()));
+    }
+    return control.geometry();
+}
+
+std::string name(const QWidget& control) {
+    return control.objectName().toStdString();
+}
+
+} // namespace
+
+std::vector<std::string> LayoutCheck::problems(const QWidget& window) {
+    std::vector<std::string> found;
+    std::vector<const QWidget*> visible;
+    for (const QObject* child : window.children()) {
+        const auto* control = qobject_cast<const QWidget*>(child);
+        if (control != nullptr && control->isVisible()) {
+            visible.push_back(control);
+        }
+    }
+    for (const QWidget* control : visible) {
+        const QRect drawn = drawnRect(*control);
+        if (!window.rect().contains(control->geometry())) {
+            found.push_back(name(*control) + " reaches outside the client area");
+        }
+        if (drawn.width() > control->width()) {
+            found.push_back(name(*control) + "'s caption is wider than the control");
+        }
+        if (control->fontMetrics().height() > control->height() - 4) {
+            found.push_back(name(*control) + "'s text is taller than the control");
+        }
+        if (const auto* button = qobject_cast<const QAbstractButton*>(control);
+            button != nullptr && !qobject_cast<const QRadioButton*>(control) &&
+            button->fontMetrics().horizontalAdvance(button->text()) + 8 > button->width()) {
+            found.push_back(name(*control) + "'s caption does not fit");
+        }
+        for (const QWidget* other : visible) {
+            if (control < other && drawn.intersects(drawnRect(*other))) {
+                found.push_back(name(*control) + " overlaps " + name(*other));
+            }
+        }
+    }
+    return found;
+}
