@@ -2,7 +2,7 @@
 BUILD_DIR  ?= build
 BUILD_TYPE ?= Release
 
-.PHONY: all deps configure build test run bench sanitize fuzz clean
+.PHONY: all deps configure build test run bench sanitize fuzz package screenshot clean
 
 all: build
 
@@ -28,6 +28,17 @@ bench: build
 	@$(BUILD_DIR)/bench/core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@$(BUILD_DIR)/bench/calculate_bench
 	@xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD_DIR)/bench/startup_bench
+
+# A .deb whose dependencies dpkg-shlibdeps works out; install it with `apt-get install ./FILE`.
+package: build
+	@scripts/install-deps dpkg-dev file
+	@cd $(BUILD_DIR) && cpack -G DEB
+	@ls $(BUILD_DIR)/*.deb
+
+# docs/screenshot.png: the built program under Xvfb, with one conversion made.
+screenshot: build
+	@scripts/install-deps xvfb xauth xdotool imagemagick openbox
+	@scripts/screenshot $(BUILD_DIR)/ui/hex-converter docs/screenshot.png
 
 # The whole suite, window tests included, under AddressSanitizer (with leak checking) and
 # UndefinedBehaviorSanitizer, in a build folder of its own. The test binaries also run at build
