@@ -43,6 +43,15 @@ QLineEdit* newField(QWidget* parent, const char* name, const QRect& rect) {
     return field;
 }
 
+// The decimal and binary fields are the conversions' working storage: beyond the right edge,
+// hidden, and out of reach of every key.
+QLineEdit* newHiddenField(QWidget* parent, const char* name) {
+    auto* field = newField(parent, name, twips(4800, 0, 1215, 375));
+    field->setFocusPolicy(Qt::NoFocus);
+    field->hide();
+    return field;
+}
+
 QPushButton* newButton(QWidget* parent, const QString& caption, const char* name,
                        const QRect& rect) {
     auto* button = place(new QPushButton(caption, parent), name, rect);
@@ -92,13 +101,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     Command2->setAccessibleName(tr("Copy character"));
     Command3->setAccessibleName(tr("Copy hex digits"));
 
-    // The decimal and binary fields are the conversions' working storage: beyond the right edge,
-    // hidden, and out of reach of every key.
-    for (QLineEdit** hidden : {&Text2, &Text4}) {
-        *hidden = newField(this, hidden == &Text2 ? "Text2" : "Text4", twips(4800, 0, 1215, 375));
-        (*hidden)->setFocusPolicy(Qt::NoFocus);
-        (*hidden)->hide();
-    }
+    Text2 = newHiddenField(this, "Text2");
+    Text4 = newHiddenField(this, "Text4");
 
     connect(Command1, &QPushButton::clicked, this, [this] { run([this] { Command1_Click(); }); });
     connect(Command2, &QPushButton::clicked, this, [this] { run([this] { Command2_Click(); }); });
@@ -216,7 +220,6 @@ void Form1::applyBackground(QLineEdit* field) {
     const QColor background = found->second.resolve(palette());
     // A palette with only these two roles set, so that every other role still follows the window.
     QPalette colours;
-    colours.setResolveMask(0);
     colours.setColor(QPalette::Base, background);
     colours.setColor(QPalette::Text, SystemColour::readableTextOn(background, palette()));
     field->setPalette(colours);
