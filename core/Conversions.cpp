@@ -10,10 +10,6 @@ namespace {
 
 constexpr std::size_t bitStringLength = 8;
 
-std::string count(std::size_t n) {
-    return std::to_string(n);
-}
-
 // A single character read as a number, which must then be a bit.
 double bitAt(const std::u32string& text, std::size_t index) {
     const double digit = Value::readNumber(std::u32string_view(text).substr(index, 1));
@@ -89,7 +85,8 @@ Value Conversions::DecToBin(const Value& dec, const Yield& yield) {
 Value Conversions::BinToDec(const Value& bin, const Yield& yield) {
     std::u32string text = bin.toText();
     if (text.size() > bitStringLength) {
-        throw InvalidBitString("A bit string has at most 8 characters, not " + count(text.size()));
+        throw InvalidBitString("A bit string has at most 8 characters, not " +
+                               std::to_string(text.size()));
     }
     while (text.size() != bitStringLength) {
         yield();
@@ -106,7 +103,7 @@ Value Conversions::BinToHex(const Value& hexval) {
     const std::u32string text = hexval.toText();
     if (text.size() != bitStringLength) {
         throw InvalidBitString("Two hex digits need a bit string of exactly 8 characters, not " +
-                               count(text.size()));
+                               std::to_string(text.size()));
     }
     return Value(hexDigit(nibbleAt(text, 0)) + hexDigit(nibbleAt(text, 4)));
 }

@@ -3,7 +3,6 @@
 #include "AppIcon.h"
 #include "CodePage.h"
 #include "Conversions.h"
-#include "Failure.h"
 #include "FailureHost.h"
 #include "Form1Accessible.h"
 #include "OptionButton.h"
