@@ -72,7 +72,7 @@ void BM_CharacterToHexChain(benchmark::State& state) {
     }
     for (auto _ : state) {
         for (const std::u32string& c : characters) {
-            const Value dec(Value::textForm(CodePage::codeOfFirst(c)));
+            const Value dec(Value::textForm(CodePage::codeOfCharacter(c)));
             const Value bits = Conversions::DecToBin(dec, noYield);
             benchmark::DoNotOptimize(Conversions::BinToHex(bits));
         }

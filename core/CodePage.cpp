@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
+#include <string>
 
 namespace hexconv {
 
@@ -19,33 +19,14 @@ constexpr std::array<char32_t, 32> upperControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-std::string utf8(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
+// What a user can type instead, after any message about a character the code page lacks.
+const std::string accepted = " Type a character of that code page: ASCII or a Western European "
+                             "letter or sign such as \"\xc3\xa9\" or \"\xe2\x82\xac\".";
 
-std::string describe(char32_t c) {
-    char codePoint[16];
-    std::snprintf(codePoint, sizeof codePoint, "U+%04X", static_cast<unsigned>(c));
-    // Controls, surrogates and values past Unicode would print as garbage: name them by number.
-    const bool printable = c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0) &&
-                           !(c >= 0xD800 && c < 0xE000) && c <= 0x10FFFF;
-    return printable ? "\"" + utf8(c) + "\" (" + codePoint + ")" : std::string(codePoint);
+std::string describe(std::u32string_view character) {
+    const std::string codePoints = Failure::codePoints(character);
+    const std::string quoted = Failure::quote(character);
+    return quoted == codePoints ? codePoints : quoted + " (" + codePoints + ")";
 }
 
 } // namespace
@@ -56,24 +37,28 @@ std::uint8_t CodePage::codeOf(char32_t character) {
     }
     const auto found = std::find(upperControls.begin(), upperControls.end(), character);
     if (found == upperControls.end()) {
-        throw NotInCodePage("The character " + describe(character) +
-                            " is not in the Windows-1252 code page");
+        throw NotInCodePage("The character " + describe(std::u32string_view(&character, 1)) +
+                            " is not in the Windows-1252 code page." + accepted);
     }
     return static_cast<std::uint8_t>(0x80 + (found - upperControls.begin()));
 }
 
-std::uint8_t CodePage::codeOfFirst(std::u32string_view text) {
-    if (text.empty()) {
-        throw NotInCodePage("There is no character to convert");
+std::uint8_t CodePage::codeOfCharacter(std::u32string_view character) {
+    if (character.empty()) {
+        throw NotInCodePage("There is no character to convert." + accepted);
     }
-    return codeOf(text.front());
+    if (character.size() > 1) {
+        throw NotInCodePage("The character " + describe(character) +
+                            " is not a single character of the Windows-1252 code page." + accepted);
+    }
+    return codeOf(character.front());
 }
 
 char32_t CodePage::characterFor(double code) {
     const double whole = std::nearbyint(code);
     if (!(whole >= 0 && whole <= 255)) {
         throw OutOfRange("There is no character with code " + Value::asciiTextForm(code) +
-                         "; codes run from 0 to 255");
+                         ": codes run from 0 to 255.");
     }
     const auto byte = static_cast<std::uint8_t>(whole);
     return byte >= 0x80 && byte < 0xA0 ? upperControls[byte - 0x80] : char32_t{byte};

@@ -15,7 +15,7 @@ double bitAt(const std::u32string& text, std::size_t index) {
     const double digit = Value::readNumber(std::u32string_view(text).substr(index, 1));
     if (digit != 0 && digit != 1) {
         throw InvalidBitString("A bit string holds only the digits 0 and 1, not " +
-                               Value::asciiTextForm(digit));
+                               Value::asciiTextForm(digit) + ".");
     }
     return digit;
 }
@@ -47,6 +47,17 @@ Value digitArgument(std::u32string_view digit) {
     return Value(std::u32string(digit));
 }
 
+// The four bits of one hex digit, through DecToBin. DecToBin's failure to read the digit as a
+// number stays a type mismatch, raised at the same step, but says which digit was wrong.
+std::u32string digitBits(std::u32string_view digit, const Conversions::Yield& yield) {
+    try {
+        const std::u32string bits = Conversions::DecToBin(digitArgument(digit), yield).toText();
+        return bits.substr(bits.size() - 4);
+    } catch (const TypeMismatch&) {
+        throw TypeMismatch::notAHexDigit(digit);
+    }
+}
+
 } // namespace
 
 Value Conversions::DecToBin(const Value& dec, const Yield& yield) {
@@ -59,8 +70,8 @@ Value Conversions::DecToBin(const Value& dec, const Yield& yield) {
     double number = dec.toNumber();
     if (!(number >= 0 && number <= 255 && number == std::floor(number))) {
         // Outside this domain the halving would settle at -1 or the padding never reach eight.
-        throw OutOfRange("DecToBin takes a whole number from 0 to 255, not " +
-                         Value::asciiTextForm(number));
+        throw OutOfRange(Value::asciiTextForm(number) +
+                         " is not a byte value: a byte is a whole number from 0 to 255.");
     }
     for (;;) {
         number /= 2;
@@ -86,7 +97,7 @@ Value Conversions::BinToDec(const Value& bin, const Yield& yield) {
     std::u32string text = bin.toText();
     if (text.size() > bitStringLength) {
         throw InvalidBitString("A bit string has at most 8 characters, not " +
-                               std::to_string(text.size()));
+                               std::to_string(text.size()) + ".");
     }
     while (text.size() != bitStringLength) {
         yield();
@@ -103,7 +114,7 @@ Value Conversions::BinToHex(const Value& hexval) {
     const std::u32string text = hexval.toText();
     if (text.size() != bitStringLength) {
         throw InvalidBitString("Two hex digits need a bit string of exactly 8 characters, not " +
-                               std::to_string(text.size()));
+                               std::to_string(text.size()) + ".");
     }
     return Value(hexDigit(nibbleAt(text, 0)) + hexDigit(nibbleAt(text, 4)));
 }
@@ -114,9 +125,9 @@ Value Conversions::HexToBin(const Value& hex, const Yield& yield) {
     const std::u32string_view first = view.substr(0, 1);
     const std::u32string_view last = view.empty() ? view : view.substr(view.size() - 1);
 
-    const std::u32string high = DecToBin(digitArgument(first), yield).toText();
-    const std::u32string low = DecToBin(digitArgument(last), yield).toText();
-    return Value(high.substr(high.size() - 4) + low.substr(low.size() - 4));
+    const std::u32string high = digitBits(first, yield);
+    const std::u32string low = digitBits(last, yield);
+    return Value(high + low);
 }
 
 } // namespace hexconv

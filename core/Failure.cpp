@@ -1,7 +1,87 @@
+// SPDX-License-Identifier: MIT
 #include "Failure.h"
+
+#include <algorithm>
+#include <cstdio>
 
 namespace hexconv {
 
-TypeMismatch::TypeMismatch() : Failure("Type mismatch") {}
+namespace {
+
+// Controls, lone surrogates and values past Unicode print as nothing or as garbage.
+bool printable(char32_t c) {
+    return c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0) && !(c >= 0xD800 && c < 0xE000) &&
+           c <= 0x10FFFF;
+}
+
+constexpr std::size_t quotedCharacters = 12;
+constexpr std::size_t listedCodePoints = 6;
+
+} // namespace
+
+std::string Failure::utf8(std::u32string_view text) {
+    std::string out;
+    for (const char32_t c : text) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | ((c >> 18) & 0x07));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string Failure::codePoints(std::u32string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size() && i < listedCodePoints; ++i) {
+        char codePoint[16];
+        std::snprintf(codePoint, sizeof codePoint, "U+%04X", static_cast<unsigned>(text[i]));
+        if (i > 0) {
+            out += ' ';
+        }
+        out += codePoint;
+    }
+    return text.size() > listedCodePoints ? out + " ..." : out;
+}
+
+std::string Failure::quote(char32_t character) {
+    return quote(std::u32string_view(&character, 1));
+}
+
+std::string Failure::quote(std::u32string_view text) {
+    if (!std::all_of(text.begin(), text.end(), printable)) {
+        return codePoints(text);
+    }
+    std::string quoted(1, '"');
+    quoted += utf8(text.substr(0, quotedCharacters));
+    quoted += text.size() > quotedCharacters ? "...\"" : "\"";
+    return quoted;
+}
+
+TypeMismatch TypeMismatch::notANumber(std::u32string_view text) {
+    if (text.empty()) {
+        return TypeMismatch("An empty text does not read as a number.");
+    }
+    return TypeMismatch(quote(text) + " does not read as a number: a number is written with the "
+                                      "digits 0-9, an optional sign and an optional point.");
+}
+
+TypeMismatch TypeMismatch::notAHexDigit(std::u32string_view digit) {
+    static const std::string accepted = " Type one or two hex digits: 0-9 and A-F (either case).";
+    if (digit.empty()) {
+        return TypeMismatch("There is no hex digit to convert." + accepted);
+    }
+    return TypeMismatch(quote(digit) + " is not a hex digit." + accepted);
+}
 
 } // namespace hexconv

@@ -57,12 +57,12 @@ double Value::readNumber(std::u32string_view text) {
         } else if (c == U'.' && !point) {
             point = true;
         } else {
-            throw TypeMismatch();
+            throw TypeMismatch::notANumber(text);
         }
         numeral.push_back(static_cast<char>(c));
     }
     if (digits == 0) {
-        throw TypeMismatch();
+        throw TypeMismatch::notANumber(text);
     }
 
     double value = 0;
@@ -75,7 +75,7 @@ double Value::readNumber(std::u32string_view text) {
         return negative ? -value : value;
     }
     if (error != std::errc() || end != last) {
-        throw TypeMismatch();
+        throw TypeMismatch::notANumber(text);
     }
     return value;
 }

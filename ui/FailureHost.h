@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>
@@ -8,9 +9,9 @@
 class QWidget;
 
 // What the host does with a failure that no handler traps: it reports the failure, by default in
-// a modal message titled "Hex Converter" that names it, and the program goes on. It neither
-// catches nor decides anything else; the reporter can be replaced, so tests record reports
-// instead of blocking on a dialog.
+// a message box titled "Hex Converter", modal to and centred on the window, that says what went
+// wrong and names the failure; then the program goes on. It neither catches nor decides anything
+// else; the reporter can be replaced, so tests record reports instead of blocking on a dialog.
 class FailureHost {
 public:
     using Reporter = std::function<void(QWidget* window, std::exception_ptr failure)>;
@@ -20,4 +21,6 @@ public:
     static void report(QWidget* window, std::exception_ptr failure);
     // The message a user reads for the failure.
     static QString messageOf(std::exception_ptr failure);
+    // The failure's short name ("Type mismatch"), shown under the message.
+    static QString nameOf(std::exception_ptr failure);
 };

@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "AppIcon.h"
+#include "CharacterName.h"
 #include "CodePage.h"
 #include "Conversions.h"
 #include "FailureHost.h"
@@ -36,16 +37,18 @@ template <typename Control> Control* place(Control* control, const char* name, c
     return control;
 }
 
-QLineEdit* newField(QWidget* parent, const char* name, const QRect& rect) {
+constexpr int unlimited = std::numeric_limits<int>::max();
+
+QLineEdit* newField(QWidget* parent, const char* name, const QRect& rect, int limit) {
     auto* field = place(new QLineEdit(parent), name, rect);
-    field->setMaxLength(std::numeric_limits<int>::max());
+    field->setMaxLength(limit);
     return field;
 }
 
 // The decimal and binary fields are the conversions' working storage: beyond the right edge,
 // hidden, and out of reach of every key.
 QLineEdit* newHiddenField(QWidget* parent, const char* name) {
-    auto* field = newField(parent, name, twips(4800, 0, 1215, 375));
+    auto* field = newField(parent, name, twips(4800, 0, 1215, 375), unlimited);
     field->setFocusPolicy(Qt::NoFocus);
     field->hide();
     return field;
@@ -54,7 +57,11 @@ QLineEdit* newHiddenField(QWidget* parent, const char* name) {
 QPushButton* newButton(QWidget* parent, const QString& caption, const char* name,
                        const QRect& rect) {
     auto* button = place(new QPushButton(caption, parent), name, rect);
-    button->setAutoDefault(false); // Enter presses no button anywhere in the window
+    // A click leaves the caret where the user types; Tab still reaches the button.
+    button->setFocusPolicy(Qt::TabFocus);
+    // Outside a dialog an auto-default button is pressed by Enter only while it has the focus:
+    // there is still no default button, so Enter in a field presses nothing.
+    button->setAutoDefault(true);
     button->setDefault(false);
     return button;
 }
@@ -87,8 +94,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     Option3 = place(new OptionButton(QStringLiteral("Hex Decimal"), this), "Option3",
                     twips(120, 360, 1695, 495));
     Option1->pairWith(Option3);
-    Text1 = newField(this, "Text1", twips(1800, 1080, 1215, 405));
-    Text3 = newField(this, "Text3", twips(1800, 480, 1215, 375));
+    Text1 = newField(this, "Text1", twips(1800, 1080, 1215, 405), InputLimit);
+    Text3 = newField(this, "Text3", twips(1800, 480, 1215, 375), InputLimit);
     Command1 =
         newButton(this, QStringLiteral("Calculate"), "Command1", twips(360, 1800, 3735, 375));
     Command2 = newButton(this, QStringLiteral("Copy"), "Command2", twips(3120, 1080, 1215, 375));
@@ -116,6 +123,13 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
             run([this] { Option3_Click(); });
         }
     });
+    // A click on the option already selected changes nothing, so Qt reports no toggle; it still
+    // runs the handler, which puts the caret back into the field. A click that does select runs
+    // it a second time, to the same state.
+    connect(Option1, &QRadioButton::clicked, this, [this] { run([this] { Option1_Click(); }); });
+    connect(Option3, &QRadioButton::clicked, this, [this] { run([this] { Option3_Click(); }); });
+    // A control character or a no-break space draws as nothing: say which character it is.
+    connect(Text1, &QLineEdit::textChanged, this, &Form1::describeCharacterField);
 }
 
 Value Form1::DecToBin(const Value& dec) {
@@ -144,7 +158,8 @@ void Form1::Command1_Click() {
     // Two independent tests, not one choice: a switch to hex mode during the character chain's
     // yields makes the hex chain run next. Every step reads its field only when it runs.
     if (Option1->isChecked()) {
-        write(Text2, Value::textForm(CodePage::codeOfFirst(textOf(Text1))));
+        const QString first = CharacterName::firstCharacter(Text1->text());
+        write(Text2, Value::textForm(CodePage::codeOfCharacter(first.toStdU32String())));
         write(Text4, DecToBin(Value(textOf(Text2))).toText());
         write(Text3, BinToHex(Value(textOf(Text4))).toText());
     }
@@ -169,14 +184,14 @@ void Form1::Command3_Click() {
 
 void Form1::Option1_Click() {
     setField(Text1, ActiveBackground, false, true);
-    Text1->setFocus(Qt::OtherFocusReason);
+    giveFocus(Text1);
     setField(Text3, InactiveBackground, true, false);
 }
 
 void Form1::Option3_Click() {
     setField(Text1, InactiveBackground, true, false);
     setField(Text3, ActiveBackground, false, true);
-    Text3->setFocus(Qt::OtherFocusReason);
+    giveFocus(Text3);
 }
 
 // The handler boundary: no exception may cross Qt's event dispatch.
@@ -194,6 +209,10 @@ template <typename Handler> void Form1::run(Handler handler) {
     }
     if (failure && !closed_) {
         FailureHost::report(this, failure);
+        // Back to the input, ready for the corrected text.
+        if (QLineEdit* input = inputField(); input != nullptr && !closed_) {
+            giveFocus(input);
+        }
     }
 }
 
@@ -202,6 +221,23 @@ void Form1::yieldToEvents() {
     if (closed_) {
         throw ClosedDuringYield{};
     }
+}
+
+QLineEdit* Form1::inputField() const {
+    return Option1->isChecked() ? Text1 : Option3->isChecked() ? Text3 : nullptr;
+}
+
+// The whole text is selected, so that what the user types next replaces it.
+void Form1::giveFocus(QLineEdit* field) {
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+}
+
+void Form1::describeCharacterField() {
+    const QString description =
+        CharacterName::describe(CharacterName::firstCharacter(Text1->text()));
+    Text1->setToolTip(description);
+    Text1->setAccessibleDescription(description);
 }
 
 void Form1::setField(QLineEdit* field, SystemColour background, bool locked, bool tabStop) {
@@ -290,6 +326,17 @@ std::u32string Form1::textOf(const QLineEdit* field) {
     return field->text().toStdU32String();
 }
 
+// The limit holds back what the user types and pastes; the program's own writes are never cut,
+// so a full hex field given its leading "0" keeps its last digit.
 void Form1::write(QLineEdit* field, const std::u32string& text) {
-    field->setText(QString::fromStdU32String(text));
+    const QString value = QString::fromStdU32String(text);
+    const bool visible = field == Text1 || field == Text3;
+    const int limit = std::max(visible ? InputLimit : unlimited, static_cast<int>(value.size()));
+    if (limit > field->maxLength()) {
+        field->setMaxLength(limit);
+    }
+    field->setText(value);
+    if (limit < field->maxLength()) {
+        field->setMaxLength(limit);
+    }
 }

@@ -22,6 +22,9 @@ class Form1 : public QWidget {
 public:
     static constexpr SystemColour ActiveBackground{0x80000009};   // active title-bar text
     static constexpr SystemColour InactiveBackground{0x8000000F}; // button face
+    // The most the user can type or paste into a visible field: the classic edit control's
+    // limit, far beyond any typing, and small enough that a huge paste cannot stall the window.
+    static constexpr int InputLimit = 32767;
 
     explicit Form1(QWidget* parent = nullptr);
 
@@ -50,13 +53,16 @@ private:
     template <typename Handler> void run(Handler handler);
     void yieldToEvents();
 
+    QLineEdit* inputField() const;
+    void giveFocus(QLineEdit* field);
+    void describeCharacterField();
     void setField(QLineEdit* field, SystemColour background, bool locked, bool tabStop);
     void applyBackground(QLineEdit* field);
     bool isTabStop(QWidget* control) const;
     void copyToClipboard(const QLineEdit* field);
 
     static std::u32string textOf(const QLineEdit* field);
-    static void write(QLineEdit* field, const std::u32string& text);
+    void write(QLineEdit* field, const std::u32string& text);
 
     OptionButton* Option1;
     OptionButton* Option3;

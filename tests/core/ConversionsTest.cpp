@@ -90,7 +90,8 @@ TEST(DecToBin, OutOfRangeMessageNamesTheValue) {
         Conversions::DecToBin(Value(256.0), counter.yield());
         FAIL() << "no failure";
     } catch (const OutOfRange& failure) {
-        EXPECT_NE(std::string(failure.what()).find("256"), std::string::npos) << failure.what();
+        EXPECT_STREQ(failure.what(),
+                     "256 is not a byte value: a byte is a whole number from 0 to 255.");
     }
 }
 
@@ -234,16 +235,50 @@ TEST(HexToBin, UppercaseHexOfEveryByteGivesItsBits) {
     }
 }
 
-TEST(HexToBin, NonHexDigitFailsAndABadFirstDigitStopsEarly) {
+// The characters just outside each accepted range ("/" ":" "@" "G" "`" "g" "[") and characters of
+// every UTF-8 length; the message quotes the digit that was wrong.
+TEST(HexToBin, NonHexDigitFailsSayingWhichAndABadFirstDigitStopsEarly) {
     const struct {
         std::u32string hex;
         int yieldsBeforeFailure;
-    } cases[] = {{U"g1", 1}, {U"1g", 9}, {U" 1", 1},     {U"0g", 9},          {U"-1", 1},
-                 {U"", 1},   {U"G", 1},  {U"\u00e9", 1}, {U"\uff21\uff21", 1}};
+        std::string quoted;
+    } cases[] = {
+        {U"g1", 1, "\"g\""},
+        {U"1g", 9, "\"g\""},
+        {U" 1", 1, "\" \""},
+        {U"0g", 9, "\"g\""},
+        {U"-1", 1, "\"-\""},
+        {U"G", 1, "\"G\""},
+        {U"/0", 1, "\"/\""},
+        {U"0:", 9, "\":\""},
+        {U"@0", 1, "\"@\""},
+        {U"`0", 1, "\"`\""},
+        {U"0[", 9, "\"[\""},
+        {U"\u00e9", 1, "\"é\""},
+        {U"\uff21\uff21", 1, "\"Ａ\""},
+        {U"0\U0001F600", 9, "\"😀\""},
+        {U"\u0002", 1, "U+0002"},
+        {U"1\u00a0", 9, "\"\u00a0\""},
+    };
+    const std::string accepted = " is not a hex digit. Type one or two hex digits: 0-9 and A-F "
+                                 "(either case).";
     for (const auto& c : cases) {
         YieldCounter counter;
-        EXPECT_THROW(Conversions::HexToBin(Value(c.hex), counter.yield()), TypeMismatch);
-        EXPECT_EQ(counter.count, c.yieldsBeforeFailure);
+        try {
+            Conversions::HexToBin(Value(c.hex), counter.yield());
+            ADD_FAILURE() << "no failure for " << hexconv::nameOf(c.hex);
+        } catch (const TypeMismatch& failure) {
+            EXPECT_EQ(failure.what(), c.quoted + accepted);
+            EXPECT_STREQ(failure.name(), "Type mismatch");
+        }
+        EXPECT_EQ(counter.count, c.yieldsBeforeFailure) << hexconv::nameOf(c.hex);
+    }
+    try {
+        Conversions::HexToBin(Value(U""), YieldCounter().yield());
+        ADD_FAILURE() << "no failure for the empty text";
+    } catch (const TypeMismatch& failure) {
+        EXPECT_STREQ(failure.what(), "There is no hex digit to convert. Type one or two hex "
+                                     "digits: 0-9 and A-F (either case).");
     }
 }
 

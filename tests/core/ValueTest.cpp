@@ -44,9 +44,9 @@ TEST_P(DoesNotRead, RaisesTypeMismatch) {
 }
 
 INSTANTIATE_TEST_SUITE_P(NonNumerals, DoesNotRead,
-                         testing::Values(U"", U"a", U" ", U" 1", U"1 ", U"-", U"+", U".", U"-.",
-                                         U"1.2.3", U"1e5", U"0x10", U"inf", U"nan", U"1,5", U"--1",
-                                         U"\u0663" /* Arabic-Indic three */,
+                         testing::Values(U"", U"a", U" ", U"/", U":", U" 1", U"1 ", U"-", U"+",
+                                         U".", U"-.", U"1.2.3", U"1e5", U"0x10", U"inf", U"nan",
+                                         U"1,5", U"--1", U"\u0663" /* Arabic-Indic three */,
                                          U"\uFF11" /* fullwidth one */, std::u32string(U"1\0", 2)),
                          NAMED_BY());
 
@@ -57,12 +57,27 @@ TEST(ReadNumber, HugeNumeralReadsAsInfinityAndTinyAsZero) {
     EXPECT_EQ(Value::readNumber(U"0." + std::u32string(400, U'0') + U"1"), 0.0);
 }
 
-TEST(ReadNumber, TypeMismatchNamesItself) {
-    try {
-        Value::readNumber(U"abc");
-        FAIL() << "no failure";
-    } catch (const TypeMismatch& failure) {
-        EXPECT_STREQ(failure.what(), "Type mismatch");
+TEST(ReadNumber, TypeMismatchQuotesTheTextAndNamesItself) {
+    const std::string rule = " does not read as a number: a number is written with the digits "
+                             "0-9, an optional sign and an optional point.";
+    const struct {
+        std::u32string text;
+        std::string message;
+    } cases[] = {
+        {U"abc", "\"abc\"" + rule},
+        {U"", "An empty text does not read as a number."},
+        {U"\u00e9\u4e2d\U0001F600", "\"é中😀\"" + rule},
+        {U"1234567890abcdef", "\"1234567890ab...\"" + rule},
+        {std::u32string(U"1\0", 2), "U+0031 U+0000" + rule},
+    };
+    for (const auto& c : cases) {
+        try {
+            Value::readNumber(c.text);
+            ADD_FAILURE() << "no failure for " << hexconv::nameOf(c.text);
+        } catch (const TypeMismatch& failure) {
+            EXPECT_EQ(failure.what(), c.message);
+            EXPECT_STREQ(failure.name(), "Type mismatch");
+        }
     }
 }
 

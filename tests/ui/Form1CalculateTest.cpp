@@ -2,6 +2,8 @@
 
 #include "Value.h"
 
+#include <QClipboard>
+
 #include <algorithm>
 
 namespace {
@@ -56,6 +58,10 @@ QString character(int code) {
     return QString(QChar(code));
 }
 
+const QString notInCodePage = QString::fromUtf8(
+    " Type a character of that code page: ASCII or a Western European letter or sign such as "
+    "\"\xc3\xa9\" or \"\xe2\x82\xac\".");
+
 INSTANTIATE_TEST_SUITE_P(
     BothModes, Calculate,
     testing::Values(
@@ -84,7 +90,25 @@ INSTANTIATE_TEST_SUITE_P(
         CalculateCase{"HexThreeDigitsGetOneLeadingZero",
                       true,
                       "123",
-                      {character(3), "3", "0123", "00000011"}}),
+                      {character(3), "3", "0123", "00000011"}},
+        // What the user sees as one character counts, composed: "e" with a combining acute is "é".
+        CalculateCase{"CharacterDecomposedEAcute",
+                      false,
+                      QString::fromUtf8("e\xcc\x81x"),
+                      {QString::fromUtf8("e\xcc\x81x"), "233", "e9", "11101001"}},
+        CalculateCase{"CharacterWithAMarkThatHasNoComposedForm",
+                      false,
+                      QString::fromUtf8("q\xcc\x81"),
+                      {QString::fromUtf8("q\xcc\x81"), "", "", ""},
+                      QString::fromUtf8("The character \"q\xcc\x81\" (U+0071 U+0301) is not a "
+                                        "single character of the Windows-1252 code page.") +
+                          notInCodePage},
+        CalculateCase{"HexDigitOutsideTheRange",
+                      true,
+                      "0g",
+                      {"", "", "0g", ""},
+                      "\"g\" is not a hex digit. Type one or two hex digits: 0-9 and A-F (either "
+                      "case)."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 using CalculateEdge = Calculate;
@@ -127,7 +151,9 @@ TEST_F(CalculateEdge, HexLengthCountsCodePoints) {
     field("Text3")->setText(emoji);
     calculate();
     EXPECT_EQ(field("Text3")->text(), "0" + emoji);
-    EXPECT_EQ(reports, std::vector<QString>{"Type mismatch"});
+    EXPECT_EQ(reports, std::vector<QString>{"\"" + emoji +
+                                            "\" is not a hex digit. Type one or two hex digits: "
+                                            "0-9 and A-F (either case)."});
 }
 
 TEST_F(CalculateEdge, CharacterOutsideTheCodePageIsReportedAndWritesNothing) {
@@ -136,11 +162,34 @@ TEST_F(CalculateEdge, CharacterOutsideTheCodePageIsReportedAndWritesNothing) {
         calculate();
     }
     expectFields(fields(), {QString::fromUtf8("\xf0\x9f\x98\x80"), "", "", ""});
-    ASSERT_EQ(reports.size(), 2u);
-    EXPECT_TRUE(reports[0].contains(QString::fromUtf8("\"\xe4\xb8\xad\" (U+4E2D)")))
-        << reports[0].toStdString();
-    EXPECT_TRUE(reports[1].contains("U+1F600")) << reports[1].toStdString();
-    EXPECT_TRUE(reports[1].contains("not in the Windows-1252 code page"));
+    EXPECT_EQ(reports,
+              (std::vector<QString>{
+                  QString::fromUtf8("The character \"\xe4\xb8\xad\" (U+4E2D) is not in the "
+                                    "Windows-1252 code page.") +
+                      notInCodePage,
+                  QString::fromUtf8("The character \"\xf0\x9f\x98\x80\" (U+1F600) is not in the "
+                                    "Windows-1252 code page.") +
+                      notInCodePage}));
+}
+
+// The user's typing and pasting stop at the limit, but the program's own leading "0" is never
+// cut off the end of a full hex field, so its last digit still counts.
+TEST_F(CalculateEdge, PasteStopsAtTheLimitAndTheLeadingZeroCutsNothing) {
+    selectHexMode();
+    QApplication::clipboard()->setText(QString(Form1::InputLimit + 1000, QLatin1Char('1')) + "f");
+    key(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(field("Text3")->text().size(), Form1::InputLimit);
+    field("Text3")->setCursorPosition(Form1::InputLimit);
+    key(Qt::Key_Backspace);
+    type("fe");
+    ASSERT_EQ(field("Text3")->text().size(), Form1::InputLimit);
+    calculate();
+    EXPECT_EQ(field("Text3")->text().size(), Form1::InputLimit + 1);
+    EXPECT_EQ(field("Text4")->text(), "00001111");
+    EXPECT_EQ(field("Text2")->text(), "15");
+    key(Qt::Key_End);
+    type("1");
+    EXPECT_EQ(field("Text3")->text().size(), Form1::InputLimit + 1);
 }
 
 TEST_F(CalculateEdge, OperationsDelegateWithTheWindowsYield) {

@@ -43,7 +43,8 @@ TEST_F(Reentrancy, NestedFailureIsReportedAndTheOuterRunGoesOn) {
     postClick(option("Option3"));
     postClick(button("Command1")); // nested run in hex mode on "zz" fails
     calculate();
-    EXPECT_EQ(reports, std::vector<QString>{"Type mismatch"});
+    EXPECT_EQ(reports, std::vector<QString>{"\"z\" is not a hex digit. Type one or two hex "
+                                            "digits: 0-9 and A-F (either case)."});
     // The outer run finished its character chain, then ran the hex chain on "41".
     EXPECT_EQ(field("Text3")->text(), "41");
     EXPECT_EQ(field("Text1")->text(), "A");

@@ -1,10 +1,16 @@
 #include "Form1Fixture.h"
 #include "LayoutCheck.h"
 
+#include "CharacterName.h"
+
+#include <QAccessible>
 #include <QClipboard>
+#include <QFile>
 #include <QMimeData>
 
 #include <algorithm>
+#include <limits>
+#include <map>
 
 namespace {
 
@@ -78,10 +84,12 @@ TEST_F(WindowLayout, HiddenFieldsAreOutOfSightAndReach) {
     }
 }
 
-TEST_F(WindowLayout, FieldsHaveNoLengthLimit) {
-    const QString longText(100000, QLatin1Char('x'));
-    field("Text1")->setText(longText);
-    EXPECT_EQ(field("Text1")->text(), longText);
+TEST_F(WindowLayout, VisibleFieldsStopAtTheInputLimitAndHiddenOnesNever) {
+    EXPECT_EQ(field("Text1")->maxLength(), Form1::InputLimit);
+    EXPECT_EQ(field("Text3")->maxLength(), Form1::InputLimit);
+    EXPECT_GE(Form1::InputLimit, 32767);
+    EXPECT_EQ(field("Text2")->maxLength(), std::numeric_limits<int>::max());
+    EXPECT_EQ(field("Text4")->maxLength(), std::numeric_limits<int>::max());
 }
 
 using StartUp = Form1Fixture;
@@ -185,12 +193,24 @@ TEST_F(Keyboard, EnterAndEscapePressNoButtonAndKeepTheWindow) {
     EXPECT_TRUE(form->isVisible());
 }
 
-TEST_F(Keyboard, SpaceOnAFocusedButtonPressesIt) {
-    type("A");
-    key(Qt::Key_Tab);
-    ASSERT_EQ(focusName(), "Command1");
-    key(Qt::Key_Space);
-    EXPECT_EQ(field("Text3")->text(), "41");
+TEST_F(Keyboard, SpaceReturnAndKeypadEnterOnAFocusedButtonPressIt) {
+    for (int k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        field("Text3")->clear();
+        QApplication::clipboard()->clear();
+        type("A");
+        key(Qt::Key_Tab);
+        ASSERT_EQ(focusName(), "Command1");
+        key(k);
+        EXPECT_EQ(field("Text3")->text(), "41") << k;
+        key(Qt::Key_Tab);
+        key(Qt::Key_Tab);
+        ASSERT_EQ(focusName(), "Command3");
+        key(k);
+        EXPECT_EQ(QApplication::clipboard()->text(), "41") << k;
+        key(Qt::Key_Tab); // to the option, which sends the caret back into its field
+        key(Qt::Key_Tab);
+        ASSERT_EQ(focusName(), "Text1");
+    }
 }
 
 TEST_F(Keyboard, LockedFieldRefusesTypingDeletingAndPasting) {
@@ -202,6 +222,114 @@ TEST_F(Keyboard, LockedFieldRefusesTypingDeletingAndPasting) {
     key(Qt::Key_Backspace);
     key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(field("Text3")->text(), "41");
+}
+
+using Caret = Form1Fixture;
+
+TEST_F(Caret, ClickingAButtonLeavesTheFocusInTheInputField) {
+    for (const char* mode : {"Option1", "Option3"}) {
+        click(option(mode));
+        const QString input = focusName();
+        type("41");
+        for (const char* name : {"Command1", "Command2", "Command3"}) {
+            click(button(name));
+            EXPECT_EQ(focusName(), input) << name;
+        }
+    }
+}
+
+TEST_F(Caret, SwitchingModeSelectsTheWholeTextSoTypingReplacesIt) {
+    selectHexMode();
+    type("41");
+    calculate();
+    click(option("Option1"));
+    EXPECT_EQ(field("Text1")->selectedText(), "A");
+    selectHexMode();
+    EXPECT_EQ(field("Text3")->selectedText(), "41");
+    type("42");
+    calculate();
+    EXPECT_EQ(field("Text3")->text(), "42");
+    EXPECT_EQ(field("Text1")->text(), "B");
+}
+
+TEST_F(Caret, ClickingTheSelectedOptionPutsTheCaretBackInItsField) {
+    type("AB");
+    key(Qt::Key_Tab);
+    click(option("Option1"));
+    EXPECT_TRUE(option("Option1")->isChecked());
+    EXPECT_EQ(focusName(), "Text1");
+    EXPECT_EQ(field("Text1")->selectedText(), "AB");
+    EXPECT_EQ(field("Text1")->text(), "AB");
+}
+
+TEST_F(Caret, AfterAFailureTheCaretIsBackInTheInputWithItsTextSelected) {
+    selectHexMode();
+    type("g");
+    key(Qt::Key_Tab);
+    ASSERT_EQ(focusName(), "Command1");
+    key(Qt::Key_Space);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(focusName(), "Text3");
+    EXPECT_EQ(field("Text3")->selectedText(), "0g");
+}
+
+// A character that draws as nothing is still named, in the tooltip and for screen readers.
+TEST_F(Caret, CharacterFieldNamesItsFirstCharacter) {
+    const struct {
+        const char* hex;
+        QString description;
+    } cases[] = {
+        {"0a", "U+000A LINE FEED"},
+        {"20", "U+0020 SPACE"},
+        {"7f", "U+007F DELETE"},
+        {"81", "U+0081 HIGH OCTET PRESET"},
+        {"9d", "U+009D OPERATING SYSTEM COMMAND"},
+        {"a0", "U+00A0 NO-BREAK SPACE"},
+        {"ad", "U+00AD SOFT HYPHEN"},
+        {"41", "U+0041 LATIN CAPITAL LETTER A"},
+    };
+    selectHexMode();
+    QAccessibleInterface* character = QAccessible::queryAccessibleInterface(field("Text1"));
+    for (const auto& c : cases) {
+        field("Text3")->selectAll();
+        type(c.hex);
+        calculate();
+        EXPECT_EQ(field("Text1")->toolTip(), c.description) << c.hex;
+        EXPECT_EQ(character->text(QAccessible::Description), c.description) << c.hex;
+    }
+    field("Text1")->setText(QString::fromUtf8("q\xcc\x81x"));
+    EXPECT_EQ(field("Text1")->toolTip(),
+              "U+0071 LATIN SMALL LETTER Q + U+0301 COMBINING ACUTE ACCENT");
+    field("Text1")->clear();
+    EXPECT_TRUE(field("Text1")->toolTip().isEmpty());
+    EXPECT_TRUE(character->text(QAccessible::Description).isEmpty());
+}
+
+// Every control character's name is its alias in Unicode's own NameAliases.txt (Debian's
+// unicode-data): the first of type "control", else the first "figment".
+TEST(CharacterNames, ControlCharactersUseTheirUnicodeAliases) {
+    QFile aliases(QStringLiteral("/usr/share/unicode/NameAliases.txt"));
+    ASSERT_TRUE(aliases.open(QIODevice::ReadOnly)) << "install Debian's unicode-data";
+    std::map<char32_t, QString> control, figment;
+    while (!aliases.atEnd()) {
+        const QStringList f =
+            QString::fromUtf8(aliases.readLine()).section('#', 0, 0).trimmed().split(';');
+        if (f.size() == 3) {
+            auto& names = f[2] == "control" ? control : figment;
+            names.emplace(f[0].toUInt(nullptr, 16), f[1]);
+        }
+    }
+    int checked = 0;
+    for (char32_t c = 0; c < 0xA0; ++c) {
+        if (c >= 0x20 && c < 0x7F) {
+            continue;
+        }
+        const QString expected = control.count(c) ? control[c] : figment[c];
+        EXPECT_EQ(CharacterName::nameOf(c), expected) << static_cast<unsigned>(c);
+        checked += expected.isEmpty() ? 0 : 1;
+    }
+    EXPECT_EQ(checked, 65);
+    EXPECT_EQ(CharacterName::nameOf(0xE9), "LATIN SMALL LETTER E WITH ACUTE");
 }
 
 using ModeSwitch = Form1Fixture;
