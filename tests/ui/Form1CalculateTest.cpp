@@ -3,6 +3,8 @@
 #include "Value.h"
 
 #include <QClipboard>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -190,6 +192,55 @@ TEST_F(CalculateEdge, PasteStopsAtTheLimitAndTheLeadingZeroCutsNothing) {
     key(Qt::Key_End);
     type("1");
     EXPECT_EQ(field("Text3")->text().size(), Form1::InputLimit + 1);
+}
+
+// The program's own dialog, not a test's reporter: a timer inspects it and presses its button.
+TEST_F(CalculateEdge, DefaultDialogIsModalCentredWideAndHasOneOkButton) {
+    FailureHost::setReporter({});
+    QString title, text, name;
+    QWidget* parent = nullptr;
+    Qt::WindowModality modality = Qt::NonModal;
+    QStringList buttons;
+    QRect dialog;
+    // The conversion yields before the dialog opens: keep looking until it is there.
+    QTimer inspector;
+    inspector.start(0);
+    QObject::connect(&inspector, &QTimer::timeout, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            if (box == nullptr || !box->isVisible()) {
+                continue;
+            }
+            title = box->windowTitle();
+            text = box->text();
+            name = box->informativeText();
+            parent = box->parentWidget();
+            modality = box->windowModality();
+            dialog = box->geometry();
+            for (QAbstractButton* b : box->buttons()) {
+                buttons << b->text().remove('&');
+            }
+            inspector.stop();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    selectHexMode();
+    type("g");
+    calculate();
+    EXPECT_EQ(title, "Hex Converter");
+    EXPECT_EQ(text, "\"g\" is not a hex digit. Type one or two hex digits: 0-9 and A-F (either "
+                    "case).");
+    EXPECT_EQ(name, "Type mismatch");
+    EXPECT_EQ(parent, form.get());
+    EXPECT_EQ(modality, Qt::WindowModal);
+    EXPECT_EQ(buttons, QStringList{"OK"});
+    EXPECT_LE((dialog.center() - form->geometry().center()).manhattanLength(), 4);
+    // Room for the title beside a window manager's icon and buttons.
+    EXPECT_GE(dialog.width(), QFontMetrics(QApplication::font()).horizontalAdvance(title) + 150);
+    form->activateWindow(); // as a window manager does when the dialog closes
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_EQ(focusName(), "Text3");
+    EXPECT_EQ(field("Text3")->selectedText(), "0g");
 }
 
 TEST_F(CalculateEdge, OperationsDelegateWithTheWindowsYield) {

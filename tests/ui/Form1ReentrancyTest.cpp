@@ -1,5 +1,6 @@
 #include "Form1Fixture.h"
 
+#include <QClipboard>
 #include <QMetaObject>
 #include <QTimer>
 
@@ -60,10 +61,20 @@ TEST_F(Reentrancy, ClosingDuringAYieldStopsTheHandlerAtThatYield) {
     EXPECT_TRUE(field("Text4")->text().isEmpty());
     EXPECT_TRUE(field("Text3")->text().isEmpty());
     EXPECT_TRUE(reports.empty());
-    // A click that still arrives runs no handler and never brings the window back.
+    // Late clicks run no handler, change no field, mode or clipboard, and never bring the
+    // window back.
+    QApplication::clipboard()->setText("before");
     calculate();
-    click(button("Command3"));
+    for (const char* name : {"Command2", "Command3"}) {
+        click(button(name));
+    }
+    click(option("Option3"));
+    EXPECT_EQ(field("Text1")->text(), "A");
+    EXPECT_EQ(field("Text2")->text(), "65");
+    EXPECT_TRUE(field("Text3")->text().isEmpty());
     EXPECT_TRUE(field("Text4")->text().isEmpty());
+    EXPECT_EQ(QApplication::clipboard()->text(), "before");
+    EXPECT_TRUE(field("Text3")->isReadOnly());
     EXPECT_FALSE(form->isVisible());
 }
 

@@ -115,6 +115,41 @@ TEST(StartUpUnshown, NeitherOptionIsSelectedBeforeTheWindowShows) {
     EXPECT_FALSE(form.findChild<QLineEdit*>("Text3")->isReadOnly());
 }
 
+// A window that opens without being activated gets no focus-in: it still opens in character
+// mode, and its option keys still switch modes.
+TEST(StartUpUnshown, AWindowShownWithoutActivationOpensInCharacterMode) {
+    Form1 form;
+    form.setAttribute(Qt::WA_ShowWithoutActivating);
+    form.show(); // activation, where a platform gives it anyway, waits for the event loop
+    ASSERT_NE(QApplication::activeWindow(), &form);
+    auto* option1 = form.findChild<QRadioButton*>("Option1");
+    auto* text1 = form.findChild<QLineEdit*>("Text1");
+    auto* text3 = form.findChild<QLineEdit*>("Text3");
+    EXPECT_TRUE(option1->isChecked());
+    EXPECT_FALSE(text1->isReadOnly());
+    EXPECT_TRUE(text3->isReadOnly());
+    EXPECT_EQ(form.focusWidget(), text1);
+    QTest::keyClick(option1, Qt::Key_Down);
+    EXPECT_TRUE(form.findChild<QRadioButton*>("Option3")->isChecked());
+    EXPECT_FALSE(text3->isReadOnly());
+    EXPECT_EQ(form.focusWidget(), text3);
+}
+
+TEST_F(StartUp, HiddenAndShownAgainKeepsHexModeItsLocksAndItsText) {
+    selectHexMode();
+    type("41");
+    form->hide();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_TRUE(option("Option3")->isChecked());
+    EXPECT_FALSE(option("Option1")->isChecked());
+    EXPECT_TRUE(field("Text1")->isReadOnly());
+    EXPECT_FALSE(field("Text3")->isReadOnly());
+    EXPECT_EQ(form->focusWidget(), field("Text3"));
+    EXPECT_EQ(field("Text3")->text(), "41");
+}
+
 using Keyboard = Form1Fixture;
 
 struct TabCycle {

@@ -35,14 +35,30 @@ TEST(SystemColour, FixedColourIsBlueGreenRed) {
     EXPECT_EQ(fixed.resolve(QPalette()), QColor(0x20, 0x40, 0x80));
 }
 
-TEST(SystemColour, TextStaysReadableOnAnyBackground) {
-    QPalette palette;
-    palette.setColor(QPalette::Text, QColor(20, 20, 20));
-    EXPECT_EQ(SystemColour::readableTextOn(QColor(255, 255, 255), palette), QColor(20, 20, 20));
-    EXPECT_EQ(SystemColour::readableTextOn(QColor(10, 10, 10), palette), QColor(Qt::white));
-    palette.setColor(QPalette::Text, QColor(230, 230, 230));
-    EXPECT_EQ(SystemColour::readableTextOn(QColor(250, 250, 250), palette), QColor(Qt::black));
-    EXPECT_EQ(SystemColour::readableTextOn(QColor(128, 128, 128), palette), QColor(Qt::black));
+// Published contrast ratios (WCAG 2 relative luminance), not figures of this code: the palette's
+// text colour stays where it reaches 4.5:1, otherwise black or white, whichever reads better.
+TEST(SystemColour, TextStaysReadableAgainstPublishedContrastRatios) {
+    const struct {
+        const char* text;
+        const char* background;
+        const char* chosen;
+    } cases[] = {
+        {"#767676", "#ffffff", "#767676"}, // 4.54:1, just readable
+        {"#777777", "#ffffff", "#000000"}, // 4.48:1, just not
+        {"#0000ff", "#ffffff", "#0000ff"}, // 8.59:1
+        {"#ff0000", "#ffffff", "#000000"}, // 4.00:1
+        {"#ffff00", "#ffffff", "#000000"}, // 1.07:1
+        {"#000000", "#0000ff", "#ffffff"}, // 2.44:1; white on blue is 8.59:1
+        {"#ffffff", "#ffff00", "#000000"}, // 1.07:1; black on yellow is 19.56:1
+        {"#000000", "#808080", "#000000"}, // 5.32:1
+        {"#ffffff", "#808080", "#000000"}, // 3.95:1; black reads better
+    };
+    for (const auto& c : cases) {
+        QPalette palette;
+        palette.setColor(QPalette::Text, QColor(c.text));
+        EXPECT_EQ(SystemColour::readableTextOn(QColor(c.background), palette), QColor(c.chosen))
+            << c.text << " on " << c.background;
+    }
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#include "FailureDialog.h"
+
+#include <QGridLayout>
+#include <QSpacerItem>
+
+namespace {
+
+// A window manager draws the title with its own font, beside an icon and its buttons; a message
+// box sized only to its text cuts "Hex Converter" short. This much room keeps it whole.
+int widthForTitle(const QMessageBox& box) {
+    constexpr int titleBarExtras = 160; // icon and three title-bar buttons, with margins
+    return QFontMetrics(box.font()).horizontalAdvance(box.windowTitle()) * 3 / 2 + titleBarExtras;
+}
+
+} // namespace
+
+FailureDialog::FailureDialog(QWidget* window, const QString& message, const QString& name)
+    : QMessageBox(QMessageBox::Critical, QStringLiteral("Hex Converter"), message, QMessageBox::Ok,
+                  window) {
+    setInformativeText(name);
+    setWindowModality(Qt::WindowModal);
+    if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
+        grid->addItem(new QSpacerItem(widthForTitle(*this), 0, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+}
+
+// The box takes its final size only as it is shown, after Qt has placed it by its earlier size:
+// centre it again before it reaches the screen.
+void FailureDialog::showEvent(QShowEvent* event) {
+    QMessageBox::showEvent(event);
+    if (QWidget* window = parentWidget()) {
+        move(window->frameGeometry().center() - rect().center());
+    }
+}
