@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The two commands a new user needs are `make run` and `make test`; the rest are for developers.
 BUILD_DIR  ?= build
 BUILD_TYPE ?= Release

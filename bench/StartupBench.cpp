@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up of the converter against a bare Qt window of the same size and title: both launched
 // as whole processes in alternation, timed from just before fork to the first painted frame,
 // with peak resident memory from wait4. Then the idle CPU of a converter left standing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One of the two programs the start-up benchmark launches: the real converter window, or with
 // EMPTY_WINDOW a bare window of the same size and title, the reference. Each prints the monotonic
 // clock at its first painted frame; with --stay it then goes on idling until it is killed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build step: writes the window's own icon into a hicolor icon tree, at 32 pixels and at whole
 // multiples of it (scaled pixel for pixel, so it keeps its two colours).
 // Usage: export-icon OUTPUT_DIR APP_ID

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Value.h"
 #include "Failure.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FuzzInput.h"
 
 using hexconv::Value;

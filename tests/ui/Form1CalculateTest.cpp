@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Form1Fixture.h"
 
 #include "Value.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "StressDriver.h"
 
 #include "Form1.h"
