@@ -11,7 +11,8 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		-DHEXCONV_REQUIRE_CHECK_TOOLS=ON >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR)
@@ -30,10 +31,11 @@ bench: build
 	@$(BUILD_DIR)/bench/calculate_bench
 	@xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD_DIR)/bench/startup_bench
 
-# A .deb whose dependencies dpkg-shlibdeps works out; install it with `apt-get install ./FILE`.
+# A .deb whose dependencies dpkg-shlibdeps works out, checked by lintian; install it with
+# `apt-get install ./FILE`. HEXCONV_MAINTAINER (a CMake cache variable) names its maintainer.
 package: build
-	@scripts/install-deps dpkg-dev file
 	@cd $(BUILD_DIR) && cpack -G DEB
+	@lintian --fail-on error,warning $(BUILD_DIR)/*.deb
 	@ls $(BUILD_DIR)/*.deb
 
 # docs/screenshot.png: the built program under Xvfb, with one conversion made.

@@ -78,7 +78,7 @@ private:
             std::fflush(stderr);
             std::_Exit(1);
         }
-        const std::string marker = "Could not load the Qt platform plugin \"";
+        const std::string marker = "the Qt platform plugin \"";
         if (const auto at = text.find(marker); at != std::string::npos) {
             const auto start = at + marker.size();
             plugins_.push_back(text.substr(start, text.find('"', start) - start));
