@@ -134,11 +134,16 @@ TEST(TextForm, RoundTripsThroughReading) {
     }
 }
 
-// A locale whose decimal separator is "," must change neither direction. The test build compiles
-// one into COMMA_LOCALE_DIR, where glibc finds it through LOCPATH.
+// A locale whose decimal separator is "," must change neither direction. On Linux the test
+// build compiles one into COMMA_LOCALE_DIR, where glibc finds it through LOCPATH; Windows has
+// German among its own.
 TEST(TextForm, IgnoresACommaLocale) {
+#ifdef _WIN32
+    ASSERT_NE(std::setlocale(LC_ALL, "German_Germany.1252"), nullptr);
+#else
     ASSERT_EQ(setenv("LOCPATH", COMMA_LOCALE_DIR, 1), 0);
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << COMMA_LOCALE_DIR;
+#endif
     ASSERT_EQ(*std::localeconv()->decimal_point, ',');
     const std::u32string written = Value::textForm(32.5);
     const double read = Value::readNumber(U"2.5");
