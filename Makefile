@@ -24,12 +24,14 @@ run: build
 	@$(BUILD_DIR)/ui/hex-converter
 
 # Benchmarks, never part of the tests: the core routines, Calculate on a real window (offscreen),
-# and start-up against an empty Qt window, as whole processes under Xvfb.
+# start-up against an empty Qt window, as whole processes under Xvfb, and a 20 MB paste into the
+# real program under Xvfb.
 bench: build
-	@scripts/install-deps xvfb xauth
+	@scripts/install-deps xvfb xauth xdotool xclip
 	@$(BUILD_DIR)/bench/core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@$(BUILD_DIR)/bench/calculate_bench
 	@xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD_DIR)/bench/startup_bench
+	@bench/paste-bench $(BUILD_DIR)/ui/hex-converter
 
 # A .deb whose dependencies dpkg-shlibdeps works out, checked by lintian; install it with
 # `apt-get install ./FILE`. HEXCONV_MAINTAINER (a CMake cache variable) names its maintainer.
