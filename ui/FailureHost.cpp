@@ -4,11 +4,28 @@
 #include "Failure.h"
 #include "FailureDialog.h"
 
+#include <utility>
+
 namespace {
 
 FailureHost::Reporter& reporter() {
     static FailureHost::Reporter current;
     return current;
+}
+
+// The message and the name of a failure: the program's own failures carry both; anything else
+// is reported as unexpected.
+std::pair<QString, QString> described(std::exception_ptr failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const hexconv::Failure& error) {
+        return {QString::fromUtf8(error.what()), QString::fromUtf8(error.name())};
+    } catch (const std::exception& error) {
+        return {QString::fromUtf8(error.what()), QStringLiteral("Unexpected failure")};
+    } catch (...) {
+        return {QStringLiteral("Something unexpected went wrong; the conversion was not finished."),
+                QStringLiteral("Unexpected failure")};
+    }
 }
 
 } // namespace
@@ -27,21 +44,9 @@ void FailureHost::report(QWidget* window, std::exception_ptr failure) {
 }
 
 QString FailureHost::messageOf(std::exception_ptr failure) {
-    try {
-        std::rethrow_exception(failure);
-    } catch (const std::exception& error) {
-        return QString::fromUtf8(error.what());
-    } catch (...) {
-        return QStringLiteral("Something unexpected went wrong; the conversion was not finished.");
-    }
+    return described(failure).first;
 }
 
 QString FailureHost::nameOf(std::exception_ptr failure) {
-    try {
-        std::rethrow_exception(failure);
-    } catch (const hexconv::Failure& error) {
-        return QString::fromUtf8(error.name());
-    } catch (...) {
-        return QStringLiteral("Unexpected failure");
-    }
+    return described(failure).second;
 }
