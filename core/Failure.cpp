@@ -17,9 +17,7 @@ bool printable(char32_t c) {
 constexpr std::size_t quotedCharacters = 12;
 constexpr std::size_t listedCodePoints = 6;
 
-} // namespace
-
-std::string Failure::utf8(std::u32string_view text) {
+std::string utf8(std::u32string_view text) {
     std::string out;
     for (const char32_t c : text) {
         if (c < 0x80) {
@@ -41,6 +39,8 @@ std::string Failure::utf8(std::u32string_view text) {
     return out;
 }
 
+} // namespace
+
 std::string Failure::codePoints(std::u32string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size() && i < listedCodePoints; ++i) {
@@ -52,10 +52,6 @@ std::string Failure::codePoints(std::u32string_view text) {
         out += codePoint;
     }
     return text.size() > listedCodePoints ? out + " ..." : out;
-}
-
-std::string Failure::quote(char32_t character) {
-    return quote(std::u32string_view(&character, 1));
 }
 
 std::string Failure::quote(std::u32string_view text) {

@@ -17,15 +17,11 @@ public:
 
     virtual const char* name() const noexcept { return "Failure"; }
 
-    // One character as a message shows it: "g" in quotes where it prints, its code point
-    // (U+0002) where it would print as nothing or as garbage.
-    static std::string quote(char32_t character);
-    // A text as a message shows it: in quotes and cut after a few characters, or as code points
-    // where it holds something that does not print.
+    // A text as a message shows it: "g" in quotes, cut after a few characters, or as code points
+    // (U+0002) where it holds something that would print as nothing or as garbage.
     static std::string quote(std::u32string_view text);
     // "U+0065 U+0301": every code point of a (short) text.
     static std::string codePoints(std::u32string_view text);
-    static std::string utf8(std::u32string_view text);
 };
 
 // A text that arithmetic must read as a number does not read as one.
