@@ -3,7 +3,8 @@
 BUILD_DIR  ?= build
 BUILD_TYPE ?= Release
 
-.PHONY: all deps configure build test run bench sanitize fuzz package screenshot windows-check clean
+.PHONY: all deps configure build test run install lint bench sanitize fuzz package \
+	reproducible-check screenshot windows-check clean
 
 all: build
 
@@ -12,7 +13,7 @@ deps:
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
-		-DHEXCONV_REQUIRE_CHECK_TOOLS=ON >/dev/null
+		-DHEXCONV_REQUIRE_CHECK_TOOLS=ON
 
 build: configure
 	@cmake --build $(BUILD_DIR)
@@ -20,8 +21,22 @@ build: configure
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure
 
-run: build
+# Builds only the program, none of the tests.
+run: configure
+	@cmake --build $(BUILD_DIR) --target hex-converter
 	@$(BUILD_DIR)/ui/hex-converter
+
+# What `cmake --install` installs: the program, its manual page, desktop entry, metadata, icons
+# and licence, under PREFIX, staged below DESTDIR if that is set.
+PREFIX ?= /usr/local
+
+install: configure
+	@cmake --build $(BUILD_DIR) --target installed-files
+	@DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# clang-format and clang-tidy (.clang-tidy) over the C++ sources, shellcheck over the scripts.
+lint: configure
+	@scripts/lint $(BUILD_DIR)
 
 # Benchmarks, never part of the tests: the core routines, Calculate on a real window (offscreen),
 # start-up against an empty Qt window, as whole processes under Xvfb, and a 20 MB paste into the
@@ -35,10 +50,26 @@ bench: build
 
 # A .deb whose dependencies dpkg-shlibdeps works out, checked by lintian; install it with
 # `apt-get install ./FILE`. HEXCONV_MAINTAINER (a CMake cache variable) names its maintainer.
-package: build
+# The files are dated at SOURCE_DATE_EPOCH, by default the last commit's time, so that the same
+# commit gives the same package bit for bit.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+export SOURCE_DATE_EPOCH
+
+package: configure
+	@cmake --build $(BUILD_DIR) --target installed-files
+	@rm -f $(BUILD_DIR)/*.deb
 	@cd $(BUILD_DIR) && cpack -G DEB
 	@lintian --fail-on error,warning $(BUILD_DIR)/*.deb
 	@ls $(BUILD_DIR)/*.deb
+
+# Builds the package in a second, fresh build folder and compares it with this one's.
+REPRO_DIR ?= build-reproducible
+
+reproducible-check: package
+	@rm -rf $(REPRO_DIR)
+	@$(MAKE) --no-print-directory package BUILD_DIR=$(REPRO_DIR) >/dev/null
+	@cmp $(BUILD_DIR)/*.deb $(REPRO_DIR)/*.deb
+	@echo "reproducible: $$(cd $(BUILD_DIR) && ls *.deb) is the same from both build folders"
 
 # docs/screenshot.png: the built program under Xvfb, with one conversion made.
 screenshot: build
@@ -53,7 +84,7 @@ SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:strict_string_checks=
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 sanitize: deps
-	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHEXCONV_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHEXCONV_SANITIZE=ON
 	@$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR)
 	@$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure
 
@@ -65,7 +96,7 @@ FUZZ_SECONDS ?= 60
 fuzz:
 	@scripts/install-deps clang libclang-rt-14-dev
 	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHEXCONV_FUZZ=ON \
-		-DCMAKE_CXX_COMPILER=clang++ >/dev/null
+		-DCMAKE_CXX_COMPILER=clang++
 	@cmake --build $(FUZZ_DIR)
 	@scripts/run-fuzzers $(FUZZ_DIR)/tests/fuzz $(FUZZ_SECONDS)
 
@@ -77,9 +108,9 @@ windows-check:
 	@scripts/install-deps g++-mingw-w64-x86-64-posix wine64 googletest
 	@cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DHEXCONV_CORE_ONLY=ON \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-		-DHEXCONV_GTEST_SOURCE=/usr/src/googletest >/dev/null
+		-DHEXCONV_GTEST_SOURCE=/usr/src/googletest
 	@cmake --build $(WINDOWS_DIR)
 	@ctest --test-dir $(WINDOWS_DIR) --output-on-failure
 
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(WINDOWS_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(WINDOWS_DIR) $(REPRO_DIR)

@@ -36,7 +36,7 @@ std::uint8_t CodePage::codeOf(char32_t character) {
     if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) {
         return static_cast<std::uint8_t>(character);
     }
-    const auto found = std::find(upperControls.begin(), upperControls.end(), character);
+    const auto* const found = std::find(upperControls.begin(), upperControls.end(), character);
     if (found == upperControls.end()) {
         throw NotInCodePage("The character " + describe(std::u32string_view(&character, 1)) +
                             " is not in the Windows-1252 code page." + accepted);

@@ -4,6 +4,7 @@
 #include "Failure.h"
 
 #include <cmath>
+#include <string_view>
 
 namespace hexconv {
 
@@ -27,7 +28,7 @@ double nibbleAt(const std::u32string& text, std::size_t first) {
 }
 
 std::u32string hexDigit(double nibble) {
-    static constexpr char32_t letters[] = U"abcdef";
+    static constexpr std::u32string_view letters = U"abcdef";
     if (nibble >= 10) {
         return std::u32string(1, letters[static_cast<int>(nibble) - 10]);
     }

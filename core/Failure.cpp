@@ -2,6 +2,7 @@
 #include "Failure.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 namespace hexconv {
@@ -44,12 +45,12 @@ std::string utf8(std::u32string_view text) {
 std::string Failure::codePoints(std::u32string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size() && i < listedCodePoints; ++i) {
-        char codePoint[16];
-        std::snprintf(codePoint, sizeof codePoint, "U+%04X", static_cast<unsigned>(text[i]));
+        std::array<char, 16> codePoint{};
+        std::snprintf(codePoint.data(), codePoint.size(), "U+%04X", static_cast<unsigned>(text[i]));
         if (i > 0) {
             out += ' ';
         }
-        out += codePoint;
+        out += codePoint.data();
     }
     return text.size() > listedCodePoints ? out + " ..." : out;
 }

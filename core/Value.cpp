@@ -93,7 +93,7 @@ std::string Value::asciiTextForm(double number) {
     }
     // The shortest fixed form that reads back as the same double: no exponent, no trailing zeros.
     // The longest such form (the smallest subnormal) needs 326 characters.
-    std::array<char, 400> buffer;
+    std::array<char, 400> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number,
                                       std::chars_format::fixed);
     return std::string(buffer.data(), result.ptr);

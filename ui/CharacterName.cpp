@@ -104,7 +104,7 @@ QString CharacterName::nameOf(char32_t codePoint) {
     UErrorCode status = U_ZERO_ERROR;
     const int32_t length = u_charName(static_cast<UChar32>(codePoint), U_UNICODE_CHAR_NAME,
                                       name.data(), static_cast<int32_t>(name.size()), &status);
-    return U_SUCCESS(status) ? QString::fromLatin1(name.data(), length) : QString();
+    return U_SUCCESS(status) != 0 ? QString::fromLatin1(name.data(), length) : QString();
 }
 
 QString CharacterName::describe(const QString& character) {

@@ -15,7 +15,7 @@ FailureHost::Reporter& reporter() {
 
 // The message and the name of a failure: the program's own failures carry both; anything else
 // is reported as unexpected.
-std::pair<QString, QString> described(std::exception_ptr failure) {
+std::pair<QString, QString> described(const std::exception_ptr& failure) {
     try {
         std::rethrow_exception(failure);
     } catch (const hexconv::Failure& error) {
@@ -34,7 +34,7 @@ void FailureHost::setReporter(Reporter replacement) {
     reporter() = std::move(replacement);
 }
 
-void FailureHost::report(QWidget* window, std::exception_ptr failure) {
+void FailureHost::report(QWidget* window, const std::exception_ptr& failure) {
     if (reporter()) {
         reporter()(window, failure);
         return;
@@ -43,10 +43,10 @@ void FailureHost::report(QWidget* window, std::exception_ptr failure) {
     dialog.exec();
 }
 
-QString FailureHost::messageOf(std::exception_ptr failure) {
+QString FailureHost::messageOf(const std::exception_ptr& failure) {
     return described(failure).first;
 }
 
-QString FailureHost::nameOf(std::exception_ptr failure) {
+QString FailureHost::nameOf(const std::exception_ptr& failure) {
     return described(failure).second;
 }

@@ -17,10 +17,10 @@ public:
     using Reporter = std::function<void(QWidget* window, std::exception_ptr failure)>;
 
     // An empty reporter restores the message box.
-    static void setReporter(Reporter reporter);
-    static void report(QWidget* window, std::exception_ptr failure);
+    static void setReporter(Reporter replacement);
+    static void report(QWidget* window, const std::exception_ptr& failure);
     // The message a user reads for the failure.
-    static QString messageOf(std::exception_ptr failure);
+    static QString messageOf(const std::exception_ptr& failure);
     // The failure's short name ("Type mismatch"), shown under the message.
-    static QString nameOf(std::exception_ptr failure);
+    static QString nameOf(const std::exception_ptr& failure);
 };

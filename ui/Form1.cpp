@@ -269,7 +269,7 @@ bool Form1::isTabStop(QWidget* control) const {
     if (control == Option1 || control == Option3) {
         // The option group is one stop: its selected option, or the first while none is.
         const bool noneSelected = !Option1->isChecked() && !Option3->isChecked();
-        return static_cast<OptionButton*>(control)->isChecked() ||
+        return (control == Option1 ? Option1 : Option3)->isChecked() ||
                (noneSelected && control == Option1);
     }
     return control->isEnabled() && (control->focusPolicy() & Qt::TabFocus) != 0;
@@ -279,7 +279,7 @@ bool Form1::focusNextPrevChild(bool next) {
     const std::array<QWidget*, 7> order = {Option1,  Option3,  Text1,   Text3,
                                            Command1, Command2, Command3};
     const int count = static_cast<int>(order.size());
-    const auto current = std::find(order.begin(), order.end(), focusWidget());
+    const auto* const current = std::find(order.begin(), order.end(), focusWidget());
     const int from = current != order.end() ? static_cast<int>(current - order.begin())
                      : next                 ? -1
                                             : count;

@@ -7,7 +7,7 @@ Form1Accessible::Form1Accessible(QWidget* form) : QAccessibleWidget(form, QAcces
 
 QAccessibleInterface* Form1Accessible::factory(const QString& className, QObject* object) {
     if (className == QLatin1String("Form1") && object != nullptr && object->isWidgetType()) {
-        return new Form1Accessible(static_cast<QWidget*>(object));
+        return new Form1Accessible(qobject_cast<QWidget*>(object));
     }
     return nullptr;
 }
@@ -36,8 +36,6 @@ QAccessibleInterface* Form1Accessible::child(int index) const {
 }
 
 int Form1Accessible::indexOfChild(const QAccessibleInterface* child) const {
-    if (child == nullptr || !child->object() || !child->object()->isWidgetType()) {
-        return -1;
-    }
-    return static_cast<int>(exposedChildren().indexOf(static_cast<QWidget*>(child->object())));
+    auto* control = child != nullptr ? qobject_cast<QWidget*>(child->object()) : nullptr;
+    return control != nullptr ? static_cast<int>(exposedChildren().indexOf(control)) : -1;
 }

@@ -8,6 +8,8 @@
 // selects that one. (Qt's own radio buttons move spatially and stop at the ends.) The Tab order
 // of the group is the window's business, not this class's.
 class OptionButton : public QRadioButton {
+    Q_OBJECT
+
 public:
     OptionButton(const QString& caption, QWidget* parent);
 

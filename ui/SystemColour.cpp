@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "SystemColour.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 

@@ -16,8 +16,8 @@ public:
     explicit constexpr SystemColour(std::uint32_t reference) : reference_(reference) {}
 
     constexpr std::uint32_t reference() const { return reference_; }
-    constexpr bool isSystemReference() const { return (reference_ & 0x80000000u) != 0; }
-    constexpr int index() const { return static_cast<int>(reference_ & 0xFFu); }
+    constexpr bool isSystemReference() const { return (reference_ & 0x80000000U) != 0; }
+    constexpr int index() const { return static_cast<int>(reference_ & 0xFFU); }
 
     // The palette role nearest to the system colour; none for a fixed colour.
     std::optional<QPalette::ColorRole> role() const;

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
+#include "CommandLine.h"
 #include "Form1.h"
+#include "StartupMessages.h"
 
 #include <QApplication>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -23,91 +24,52 @@ std::string environment(const char* name) {
     return value != nullptr ? value : "";
 }
 
-bool hasDisplay() {
-    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        if (!environment(variable).empty()) {
-            return true;
-        }
-    }
-    return false;
+// Qt's options count exactly as the variables they stand for: -platform as QT_QPA_PLATFORM,
+// -display as DISPLAY.
+std::string chosen(const QString& option, const char* variable) {
+    return option.isEmpty() ? environment(variable) : option.toStdString();
 }
-
-// The displays Qt tried, as a user would name them: the plugins it could not load are named in
-// its own start-up messages.
-std::string displaysTried(const std::vector<std::string>& plugins) {
-    std::string named;
-    for (const std::string& plugin : plugins) {
-        std::string display;
-        if (plugin == "xcb") {
-            const std::string x11 = environment("DISPLAY");
-            display = x11.empty() ? "an X11 display (DISPLAY is not set)"
-                                  : "the X11 display \"" + x11 + "\"";
-        } else if (plugin.rfind("wayland", 0) == 0) {
-            const std::string socket = environment("WAYLAND_DISPLAY");
-            display = "the Wayland display \"" + (socket.empty() ? "wayland-0" : socket) + "\"";
-        } else {
-            display = "a display through the \"" + plugin + "\" platform";
-        }
-        named += (named.empty() ? "" : " nor ") + display;
-    }
-    return named.empty() ? "a display" : named;
-}
-
-// Until the window system is open, Qt's own messages about it are held back: if it cannot be
-// opened Qt ends the program with a fatal error (a core dump and advice to reinstall), which
-// becomes one plain line and exit status 1 instead. Once it is open, what was held back is
-// passed on.
-class StartupMessages {
-public:
-    static void hold() { previous_ = qInstallMessageHandler(&handle); }
-
-    static void release() {
-        qInstallMessageHandler(previous_);
-        for (const std::string& text : held_) {
-            std::fprintf(stderr, "%s\n", text.c_str());
-        }
-        held_.clear();
-    }
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-        const std::string text = message.toStdString();
-        if (type == QtFatalMsg) {
-            std::fprintf(stderr, "hex-converter: cannot open %s; the window cannot be shown.\n",
-                         displaysTried(plugins_).c_str());
-            std::fflush(stderr);
-            std::_Exit(1);
-        }
-        const std::string marker = "the Qt platform plugin \"";
-        if (const auto at = text.find(marker); at != std::string::npos) {
-            const auto start = at + marker.size();
-            plugins_.push_back(text.substr(start, text.find('"', start) - start));
-        }
-        const bool named =
-            context.category != nullptr && std::string(context.category) != "default";
-        held_.push_back(named ? std::string(context.category) + ": " + text : text);
-    }
-
-    static inline QtMessageHandler previous_ = nullptr;
-    static inline std::vector<std::string> held_;
-    static inline std::vector<std::string> plugins_;
-};
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (needsDisplayVariable && !hasDisplay()) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const CommandLine commandLine(arguments);
+    switch (commandLine.action()) {
+    case CommandLine::Action::ShowUsage:
+        std::fputs(qPrintable(CommandLine::usage()), stdout);
+        return 0;
+    case CommandLine::Action::ShowVersion:
+        std::printf("%s\n", qPrintable(CommandLine::version()));
+        return 0;
+    case CommandLine::Action::Refuse:
+        std::fprintf(stderr, "%s\n", qPrintable(commandLine.refusal()));
+        return 2;
+    case CommandLine::Action::Start:
+        break;
+    }
+
+    const std::string platform = chosen(commandLine.platform(), "QT_QPA_PLATFORM");
+    const std::string x11Display = chosen(commandLine.x11Display(), "DISPLAY");
+    const std::string waylandDisplay = environment("WAYLAND_DISPLAY");
+    if (needsDisplayVariable && platform.empty() && x11Display.empty() && waylandDisplay.empty()) {
         std::fputs("hex-converter: no display to open the window on (DISPLAY and WAYLAND_DISPLAY "
                    "are not set)\n",
                    stderr);
         return 1;
     }
-    StartupMessages::hold();
-    QApplication application(argc, argv);
+    // The X11 window class: task bars match it to the desktop entry of the same id. (On Wayland
+    // the desktop file name below is the window's app id.)
+    QCoreApplication::setApplicationName(QStringLiteral(HEXCONV_APP_ID));
+    QCoreApplication::setApplicationVersion(QStringLiteral(HEXCONV_VERSION));
+    StartupMessages::hold(x11Display, waylandDisplay);
+    const QApplication application(argc, argv);
     StartupMessages::release();
-    // Ties the window to its desktop entry, for the task bar's icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral(HEXCONV_APP_ID));
     Form1 form;
     form.show();
-    return application.exec();
+    return QApplication::exec();
 }

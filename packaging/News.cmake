@@ -1,0 +1,92 @@
+# SPDX-License-Identifier: MIT
+# Reads the release history in NEWS.md, newest first, for the documents that repeat it:
+# HEXCONV_APPSTREAM_RELEASES (the metadata's <release> elements), HEXCONV_DEBIAN_CHANGELOG (the
+# Debian changelog's entries) and HEXCONV_RELEASE_MONTH (the newest release's month and year, for
+# the manual page). The newest release must be the project's version, so that neither can be
+# changed without the other.
+set(NEWS_FILE ${PROJECT_SOURCE_DIR}/NEWS.md)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${NEWS_FILE})
+file(READ ${NEWS_FILE} news)
+if(news MATCHES ";")
+    message(FATAL_ERROR "NEWS.md: a semicolon cannot pass through CMake's lists; reword it")
+endif()
+string(REPLACE "\n" ";" news_lines "${news}")
+
+set(releases)
+set(current "")
+foreach(line IN LISTS news_lines)
+    if(line MATCHES "^## ([0-9]+\\.[0-9]+\\.[0-9]+) \\(([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])\\)$")
+        set(current ${CMAKE_MATCH_1})
+        list(APPEND releases ${current})
+        set(date_${current} ${CMAKE_MATCH_2})
+        set(items_${current} 0)
+    elseif(line MATCHES "^## ")
+        message(FATAL_ERROR "NEWS.md: a release heading is \"## VERSION (YYYY-MM-DD)\": ${line}")
+    elseif(current AND line MATCHES "^- (.+)$")
+        math(EXPR items_${current} "${items_${current}} + 1")
+        set(item_${current}_${items_${current}} "${CMAKE_MATCH_1}")
+    elseif(current AND line MATCHES "^  ([^ ].*)$")
+        set(item "item_${current}_${items_${current}}")
+        set(${item} "${${item}}\n${CMAKE_MATCH_1}")
+    endif()
+endforeach()
+
+list(GET releases 0 newest)
+if(NOT newest STREQUAL PROJECT_VERSION)
+    message(FATAL_ERROR "NEWS.md's newest release is ${newest}, but the project's version is "
+                        "${PROJECT_VERSION}: add an entry for it")
+endif()
+
+# The date as Debian's changelog writes it: "Wed, 09 Dec 2026 12:00:00 +0000".
+set(month_names January February March April May June July August September October November
+                December)
+function(debian_date iso out)
+    string(REGEX MATCH "^([0-9]+)-0*([0-9]+)-0*([0-9]+)$" _ ${iso})
+    set(year ${CMAKE_MATCH_1})
+    set(month ${CMAKE_MATCH_2})
+    set(day ${CMAKE_MATCH_3})
+    # Sakamoto's day of the week, 0 for Sunday.
+    set(offsets 0 3 2 5 0 3 5 1 4 6 2 4)
+    math(EXPR index "${month} - 1")
+    list(GET offsets ${index} offset)
+    if(month LESS 3)
+        math(EXPR year "${year} - 1")
+    endif()
+    math(EXPR weekday "(${year} + ${year} / 4 - ${year} / 100 + ${year} / 400 + ${offset} + ${day}) % 7")
+    set(weekdays Sun Mon Tue Wed Thu Fri Sat)
+    list(GET weekdays ${weekday} weekday_name)
+    list(GET month_names ${index} month_name)
+    string(SUBSTRING ${month_name} 0 3 month_short)
+    string(REGEX MATCH "^[0-9]+" year ${iso})
+    string(SUBSTRING ${iso} 8 2 day_padded)
+    set(${out} "${weekday_name}, ${day_padded} ${month_short} ${year} 12:00:00 +0000" PARENT_SCOPE)
+    set(${out}_month "${month_name} ${year}" PARENT_SCOPE)
+endfunction()
+
+set(HEXCONV_APPSTREAM_RELEASES "")
+set(HEXCONV_DEBIAN_CHANGELOG "")
+foreach(release IN LISTS releases)
+    debian_date(${date_${release}} changed)
+    if(release STREQUAL newest)
+        set(HEXCONV_RELEASE_MONTH "${changed_month}")
+    endif()
+    string(APPEND HEXCONV_APPSTREAM_RELEASES
+        "    <release version=\"${release}\" date=\"${date_${release}}\">\n"
+        "      <description>\n        <ul>\n")
+    string(APPEND HEXCONV_DEBIAN_CHANGELOG
+        "hex-converter (${release}) unstable; urgency=medium\n\n")
+    foreach(n RANGE 1 ${items_${release}})
+        set(text "${item_${release}_${n}}")
+        string(REPLACE "\n" " " line "${text}")
+        string(REPLACE "&" "&amp;" line "${line}")
+        string(REPLACE "<" "&lt;" line "${line}")
+        string(REPLACE ">" "&gt;" line "${line}")
+        string(APPEND HEXCONV_APPSTREAM_RELEASES "          <li>${line}</li>\n")
+        string(REPLACE "\n" "\n    " text "${text}")
+        string(APPEND HEXCONV_DEBIAN_CHANGELOG "  * ${text}\n")
+    endforeach()
+    string(APPEND HEXCONV_APPSTREAM_RELEASES "        </ul>\n      </description>\n    </release>\n")
+    string(APPEND HEXCONV_DEBIAN_CHANGELOG "\n -- ${HEXCONV_MAINTAINER}  ${changed}\n\n")
+endforeach()
+string(REGEX REPLACE "\n+$" "" HEXCONV_APPSTREAM_RELEASES "${HEXCONV_APPSTREAM_RELEASES}")
+string(REGEX REPLACE "\n+$" "" HEXCONV_DEBIAN_CHANGELOG "${HEXCONV_DEBIAN_CHANGELOG}")

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+// Qt's own options, as QGuiApplication, QApplication and the X11 platform take them off the
+// command line; each also works with two dashes. Those that the running platform does not use are
+// left alone by Qt and ignored.
+const QStringList qtOptionsWithValue = {
+    QStringLiteral("platform"),
+    QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"),
+    QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"),
+    QStringLiteral("session"),
+    QStringLiteral("style"),
+    QStringLiteral("stylesheet"),
+    QStringLiteral("qmljsdebugger"),
+    QStringLiteral("display"),
+    QStringLiteral("name"),
+    QStringLiteral("title"),
+    QStringLiteral("geometry"),
+    QStringLiteral("icon"),
+    QStringLiteral("visual"),
+};
+const QStringList qtFlags = {
+    QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("testability"),
+    QStringLiteral("nograb"),  QStringLiteral("dograb"),      QStringLiteral("sync"),
+};
+
+// The argument as the user typed it, for a message about the option it names.
+QString typed(const QStringList& arguments, const QString& name) {
+    for (const QString& argument : arguments.mid(1)) {
+        QString bare = argument;
+        while (bare.startsWith(QLatin1Char('-'))) {
+            bare.remove(0, 1);
+        }
+        if (bare.section(QLatin1Char('='), 0, 0) == name) {
+            return argument.section(QLatin1Char('='), 0, 0);
+        }
+    }
+    return QStringLiteral("--") + name;
+}
+
+QString refusal(const QString& problem) {
+    return QStringLiteral("hex-converter: %1; see \"hex-converter --help\".").arg(problem);
+}
+
+} // namespace
+
+CommandLine::CommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    // Qt's options are single-dash words ("-platform"), not clusters of letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption showVersion(QStringLiteral("version"));
+    parser.addOption(help);
+    parser.addOption(showVersion);
+    for (const QString& name : qtOptionsWithValue) {
+        parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
+    }
+    for (const QString& name : qtFlags) {
+        parser.addOption(QCommandLineOption(name));
+    }
+
+    if (!parser.parse(arguments)) {
+        action_ = Action::Refuse;
+        const QStringList unknown = parser.unknownOptionNames();
+        // Otherwise a Qt option that takes a value came last, without one.
+        refusal_ = unknown.isEmpty()
+                       ? ::refusal(QStringLiteral("the option \"%1\" needs a value")
+                                       .arg(arguments.last().section(QLatin1Char('='), 0, 0)))
+                       : ::refusal(QStringLiteral("unknown option \"%1\"")
+                                       .arg(typed(arguments, unknown.first())));
+        return;
+    }
+    if (parser.isSet(help)) {
+        action_ = Action::ShowUsage;
+    } else if (parser.isSet(showVersion)) {
+        action_ = Action::ShowVersion;
+    }
+    platform_ = parser.value(QStringLiteral("platform"));
+    x11Display_ = parser.value(QStringLiteral("display"));
+}
+
+QString CommandLine::usage() {
+    return QStringLiteral(
+        "Usage: hex-converter [--help | --version] [Qt options]\n"
+        "Converts one character to its two hex digits and back, in a small window.\n"
+        "\n"
+        "  -h, --help          show this text and exit\n"
+        "      --version       show the version and exit\n"
+        "\n"
+        "The program has no other options of its own. The standard options of every Qt\n"
+        "program apply, among them:\n"
+        "  -platform NAME      the window system to use, such as xcb or wayland\n"
+        "  -display DISPLAY    the X11 display to open the window on\n"
+        "  -style NAME         the widget style, such as Fusion\n"
+        "  -stylesheet FILE    a style sheet to draw the window with\n"
+        "  -reverse            lay out from right to left\n"
+        "Arguments that are not options are ignored.\n");
+}
+
+QString CommandLine::version() {
+    return QStringLiteral("hex-converter " HEXCONV_VERSION);
+}

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's command line, read before Qt starts: its own two options (--help and
+// --version), Qt's standard options, which it accepts and leaves to Qt, and what those choose:
+// the platform and the X11 display that Qt will try. Anything that is not an option is ignored.
+// It reads arguments only; it neither looks at the environment nor opens a display.
+class CommandLine {
+public:
+    enum class Action { Start, ShowUsage, ShowVersion, Refuse };
+
+    explicit CommandLine(const QStringList& arguments);
+
+    Action action() const { return action_; }
+    // For Refuse: one line that names the option and points to --help.
+    QString refusal() const { return refusal_; }
+    // The value of -platform and of -display; empty where the option is not given.
+    QString platform() const { return platform_; }
+    QString x11Display() const { return x11Display_; }
+
+    static QString usage();
+    static QString version();
+
+private:
+    Action action_ = Action::Start;
+    QString refusal_;
+    QString platform_;
+    QString x11Display_;
+};
