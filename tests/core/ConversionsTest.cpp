@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Conversions.h"
+#include "CodePage.h"
 #include "Failure.h"
 
 #include "TestNames.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 using hexconv::Conversions;
@@ -292,6 +294,94 @@ TEST(Conversions, YieldThatThrowsStopsTheRoutine) {
     };
     EXPECT_THROW(Conversions::DecToBin(Value(65.0), stopAtThird), std::logic_error);
     EXPECT_EQ(calls, 3);
+}
+
+// Every failure as its reader reads it: the type's name and the whole message, from each place
+// that raises one, with the numbers the caller passed. The texts sit on both sides of each cut
+// (a quote of 12 characters, a list of 6 code points) and of each range that is named by code
+// point rather than quoted (C0 controls, DELETE, C1 controls, surrogates, past Unicode).
+TEST(Failures, EachNamesItselfAndSaysInFullWhatWasWrong) {
+    const std::string number = " does not read as a number: a number is written with the digits "
+                               "0-9, an optional sign and an optional point.";
+    const std::string hexDigit = " is not a hex digit. Type one or two hex digits: 0-9 and A-F "
+                                 "(either case).";
+    const std::string codePage = " Type a character of that code page: ASCII or a Western "
+                                 "European letter or sign such as \"é\" or \"€\".";
+    const auto read = [](std::u32string text) { return [text] { Value::readNumber(text); }; };
+    const auto hex = [](std::u32string text) {
+        return [text] { Conversions::HexToBin(Value(text), YieldCounter().yield()); };
+    };
+    const struct {
+        const char* label;
+        std::function<void()> fail;
+        const char* name;
+        std::string message;
+    } cases[] = {
+        {"quote of 12", read(U"123456789abc"), "Type mismatch", "\"123456789abc\"" + number},
+        {"quote of 13", read(U"123456789abcd"), "Type mismatch", "\"123456789abc...\"" + number},
+        {"6 code points", read(U"\u0001bcdef"), "Type mismatch",
+         "U+0001 U+0062 U+0063 U+0064 U+0065 U+0066" + number},
+        {"7 code points", read(U"\u0001bcdefg"), "Type mismatch",
+         "U+0001 U+0062 U+0063 U+0064 U+0065 U+0066 ..." + number},
+        {"U+001F", hex(U"\u001f"), "Type mismatch", "U+001F" + hexDigit},
+        {"U+0020", hex(U" "), "Type mismatch", "\" \"" + hexDigit},
+        {"U+007E", hex(U"~"), "Type mismatch", "\"~\"" + hexDigit},
+        {"U+007F", hex(U"\u007f"), "Type mismatch", "U+007F" + hexDigit},
+        {"U+0080", hex(U"\u0080"), "Type mismatch", "U+0080" + hexDigit},
+        {"U+009F", hex(U"\u009f"), "Type mismatch", "U+009F" + hexDigit},
+        {"U+00A0", hex(U"\u00a0"), "Type mismatch", "\"\u00a0\"" + hexDigit},
+        {"U+D7FF", hex(U"\ud7ff"), "Type mismatch", "\"\ud7ff\"" + hexDigit},
+        {"U+D800", hex(std::u32string(1, char32_t{0xD800})), "Type mismatch", "U+D800" + hexDigit},
+        {"U+DFFF", hex(std::u32string(1, char32_t{0xDFFF})), "Type mismatch", "U+DFFF" + hexDigit},
+        {"U+E000", hex(U"\ue000"), "Type mismatch", "\"\ue000\"" + hexDigit},
+        {"U+10FFFF", hex(U"\U0010ffff"), "Type mismatch", "\"\U0010ffff\"" + hexDigit},
+        {"past Unicode", hex(std::u32string(1, char32_t{0x110000})), "Type mismatch",
+         "U+110000" + hexDigit},
+        {"9 bits to decode",
+         [] { Conversions::BinToDec(Value(U"000000001"), YieldCounter().yield()); },
+         "Invalid bit string", "A bit string has at most 8 characters, not 9."},
+        {"12 bits to decode",
+         [] { Conversions::BinToDec(Value(U"101010101010"), YieldCounter().yield()); },
+         "Invalid bit string", "A bit string has at most 8 characters, not 12."},
+        {"a 2 in the bits", [] { Conversions::BinToDec(Value(U"102"), YieldCounter().yield()); },
+         "Invalid bit string", "A bit string holds only the digits 0 and 1, not 2."},
+        {"7 bits to hex", [] { Conversions::BinToHex(Value(U"0101010")); }, "Invalid bit string",
+         "Two hex digits need a bit string of exactly 8 characters, not 7."},
+        {"9 bits to hex", [] { Conversions::BinToHex(Value(U"010101010")); }, "Invalid bit string",
+         "Two hex digits need a bit string of exactly 8 characters, not 9."},
+        {"byte with a fraction",
+         [] { Conversions::DecToBin(Value(254.5), YieldCounter().yield()); }, "Out of range",
+         "254.5 is not a byte value: a byte is a whole number from 0 to 255."},
+        {"byte below 0", [] { Conversions::DecToBin(Value(-1.0), YieldCounter().yield()); },
+         "Out of range", "-1 is not a byte value: a byte is a whole number from 0 to 255."},
+        {"code past 255", [] { hexconv::CodePage::characterFor(256); }, "Out of range",
+         "There is no character with code 256: codes run from 0 to 255."},
+        {"code rounding past 255", [] { hexconv::CodePage::characterFor(255.5); }, "Out of range",
+         "There is no character with code 255.5: codes run from 0 to 255."},
+        {"code rounding below 0", [] { hexconv::CodePage::characterFor(-0.75); }, "Out of range",
+         "There is no character with code -0.75: codes run from 0 to 255."},
+        {"cluster of 6",
+         [] { hexconv::CodePage::codeOfCharacter(U"e\u0301\u0302\u0303\u0304\u0305"); },
+         "Not in the code page",
+         "The character \"e\u0301\u0302\u0303\u0304\u0305\" (U+0065 U+0301 U+0302 U+0303 U+0304 "
+         "U+0305) is not a single character of the Windows-1252 code page." +
+             codePage},
+        {"cluster of 7",
+         [] { hexconv::CodePage::codeOfCharacter(U"e\u0301\u0302\u0303\u0304\u0305\u0306"); },
+         "Not in the code page",
+         "The character \"e\u0301\u0302\u0303\u0304\u0305\u0306\" (U+0065 U+0301 U+0302 U+0303 "
+         "U+0304 U+0305 ...) is not a single character of the Windows-1252 code page." +
+             codePage},
+    };
+    for (const auto& c : cases) {
+        try {
+            c.fail();
+            ADD_FAILURE() << c.label << ": no failure";
+        } catch (const hexconv::Failure& failure) {
+            EXPECT_STREQ(failure.name(), c.name) << c.label;
+            EXPECT_EQ(failure.what(), c.message) << c.label;
+        }
+    }
 }
 
 } // namespace

@@ -193,55 +193,100 @@ TEST_F(CalculateEdge, PasteStopsAtTheLimitAndTheLeadingZeroCutsNothing) {
     key(Qt::Key_End);
     type("1");
     EXPECT_EQ(field("Text3")->text().size(), Form1::InputLimit + 1);
+    // Written short again by the program, the field has its limit back.
+    click(option("Option1"));
+    type("A");
+    calculate();
+    ASSERT_EQ(field("Text3")->text(), "41");
+    selectHexMode();
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field("Text3")->text().size(), 32767);
 }
 
-// The program's own dialog, not a test's reporter: a timer inspects it and presses its button.
-TEST_F(CalculateEdge, DefaultDialogIsModalCentredWideAndHasOneOkButton) {
-    FailureHost::setReporter({});
+// The program's own dialog, not a test's reporter, as the next one to open shows it: a timer
+// inspects it and presses its button. The conversion yields before the dialog opens, so the timer
+// keeps looking until it is there.
+struct DialogSeen {
     QString title, text, name;
     QWidget* parent = nullptr;
     Qt::WindowModality modality = Qt::NonModal;
     QStringList buttons;
-    QRect dialog;
-    // The conversion yields before the dialog opens: keep looking until it is there.
+    QRect geometry;
     QTimer inspector;
-    inspector.start(0);
-    QObject::connect(&inspector, &QTimer::timeout, [&] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(window);
-            if (box == nullptr || !box->isVisible()) {
-                continue;
+
+    DialogSeen() {
+        FailureHost::setReporter({});
+        inspector.start(0);
+        QObject::connect(&inspector, &QTimer::timeout, [this] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(window);
+                if (box != nullptr && box->isVisible()) {
+                    see(box);
+                }
             }
-            title = box->windowTitle();
-            text = box->text();
-            name = box->informativeText();
-            parent = box->parentWidget();
-            modality = box->windowModality();
-            dialog = box->geometry();
-            for (QAbstractButton* b : box->buttons()) {
-                buttons << b->text().remove('&');
-            }
-            inspector.stop();
-            box->button(QMessageBox::Ok)->click();
+        });
+    }
+
+    void see(QMessageBox* box) {
+        title = box->windowTitle();
+        text = box->text();
+        name = box->informativeText();
+        parent = box->parentWidget();
+        modality = box->windowModality();
+        geometry = box->geometry();
+        for (QAbstractButton* b : box->buttons()) {
+            buttons << b->text().remove('&');
         }
-    });
+        inspector.stop();
+        box->button(QMessageBox::Ok)->click();
+    }
+
+    // Room for the title beside a window manager's icon and buttons.
+    bool wideEnoughForItsTitle() const {
+        return geometry.width() >=
+               QFontMetrics(QApplication::font()).horizontalAdvance(title) + 150;
+    }
+};
+
+TEST_F(CalculateEdge, DefaultDialogIsModalCentredWideAndHasOneOkButton) {
+    DialogSeen dialog;
     selectHexMode();
     type("g");
     calculate();
-    EXPECT_EQ(title, "Hex Converter");
-    EXPECT_EQ(text, "\"g\" is not a hex digit. Type one or two hex digits: 0-9 and A-F (either "
-                    "case).");
-    EXPECT_EQ(name, "Type mismatch");
-    EXPECT_EQ(parent, form.get());
-    EXPECT_EQ(modality, Qt::WindowModal);
-    EXPECT_EQ(buttons, QStringList{"OK"});
-    EXPECT_LE((dialog.center() - form->geometry().center()).manhattanLength(), 4);
-    // Room for the title beside a window manager's icon and buttons.
-    EXPECT_GE(dialog.width(), QFontMetrics(QApplication::font()).horizontalAdvance(title) + 150);
+    EXPECT_EQ(dialog.title, "Hex Converter");
+    EXPECT_EQ(dialog.text, "\"g\" is not a hex digit. Type one or two hex digits: 0-9 and A-F "
+                           "(either case).");
+    EXPECT_EQ(dialog.name, "Type mismatch");
+    EXPECT_EQ(dialog.parent, form.get());
+    EXPECT_EQ(dialog.modality, Qt::WindowModal);
+    EXPECT_EQ(dialog.buttons, QStringList{"OK"});
+    EXPECT_LE((dialog.geometry.center() - form->geometry().center()).manhattanLength(), 4);
+    EXPECT_TRUE(dialog.wideEnoughForItsTitle());
     form->activateWindow(); // as a window manager does when the dialog closes
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     EXPECT_EQ(focusName(), "Text3");
     EXPECT_EQ(field("Text3")->selectedText(), "0g");
+}
+
+// What is not one of the program's own failures is reported as unexpected, in a dialog still wide
+// enough for its title however short the message.
+TEST_F(CalculateEdge, UnexpectedFailuresAreNamedSoInADialogWideEnoughForItsTitle) {
+    const struct {
+        std::exception_ptr failure;
+        QString text;
+    } cases[] = {
+        {std::make_exception_ptr(std::runtime_error("x")), "x"},
+        {std::make_exception_ptr(42),
+         "Something unexpected went wrong; the conversion was not finished."},
+    };
+    for (const auto& c : cases) {
+        DialogSeen dialog;
+        FailureHost::report(form.get(), c.failure);
+        EXPECT_EQ(dialog.title, "Hex Converter");
+        EXPECT_EQ(dialog.text, c.text);
+        EXPECT_EQ(dialog.name, "Unexpected failure");
+        EXPECT_TRUE(dialog.wideEnoughForItsTitle()) << dialog.geometry.width();
+    }
 }
 
 TEST_F(CalculateEdge, OperationsDelegateWithTheWindowsYield) {

@@ -88,7 +88,7 @@ TEST_F(WindowLayout, HiddenFieldsAreOutOfSightAndReach) {
 TEST_F(WindowLayout, VisibleFieldsStopAtTheInputLimitAndHiddenOnesNever) {
     EXPECT_EQ(field("Text1")->maxLength(), Form1::InputLimit);
     EXPECT_EQ(field("Text3")->maxLength(), Form1::InputLimit);
-    EXPECT_GE(Form1::InputLimit, 32767);
+    EXPECT_EQ(Form1::InputLimit, 32767);
     EXPECT_EQ(field("Text2")->maxLength(), std::numeric_limits<int>::max());
     EXPECT_EQ(field("Text4")->maxLength(), std::numeric_limits<int>::max());
 }
@@ -298,6 +298,54 @@ TEST_F(Caret, ClickingTheSelectedOptionPutsTheCaretBackInItsField) {
     EXPECT_EQ(field("Text1")->text(), "AB");
 }
 
+// Exactly 32,767 characters pasted are kept and one more typed is refused, in each visible field;
+// a paste one character longer is cut to 32,767.
+TEST_F(Keyboard, EachVisibleFieldKeepsExactly32767CharactersPastedOrTyped) {
+    for (const char* name : {"Text1", "Text3"}) {
+        if (QString::fromLatin1(name) == "Text3") {
+            selectHexMode();
+        }
+        ASSERT_EQ(focusName(), name);
+        QLineEdit* input = field(name);
+        QApplication::clipboard()->setText(QString(32767, QLatin1Char('a')));
+        input->selectAll();
+        key(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(input->text().size(), 32767) << name;
+        key(Qt::Key_End);
+        type("b");
+        EXPECT_EQ(input->text(), QString(32767, QLatin1Char('a'))) << name;
+        key(Qt::Key_Backspace);
+        type("b");
+        EXPECT_EQ(input->text(), QString(32766, QLatin1Char('a')) + "b") << name;
+        QApplication::clipboard()->setText(QString(32768, QLatin1Char('c')));
+        input->selectAll();
+        key(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(input->text(), QString(32767, QLatin1Char('c'))) << name;
+    }
+}
+
+// Focus that arrives by Tab or Shift+Tab selects the field's text, as everywhere on the desktop;
+// Space on the selected option runs its handler, which puts the caret back in its field.
+TEST_F(Caret, TabShiftTabAndSpaceOnTheOptionSelectTheFieldsWholeText) {
+    type("AB");
+    key(Qt::Key_Tab);
+    ASSERT_EQ(focusName(), "Command1");
+    key(Qt::Key_Backtab);
+    EXPECT_EQ(focusName(), "Text1");
+    EXPECT_EQ(field("Text1")->selectedText(), "AB");
+    key(Qt::Key_Backtab);
+    ASSERT_EQ(focusName(), "Option1");
+    key(Qt::Key_Tab);
+    EXPECT_EQ(focusName(), "Text1");
+    EXPECT_EQ(field("Text1")->selectedText(), "AB");
+    key(Qt::Key_Backtab);
+    ASSERT_EQ(focusName(), "Option1");
+    key(Qt::Key_Space);
+    EXPECT_EQ(focusName(), "Text1");
+    EXPECT_EQ(field("Text1")->selectedText(), "AB");
+    EXPECT_TRUE(option("Option1")->isChecked());
+}
+
 TEST_F(Caret, AfterAFailureTheCaretIsBackInTheInputWithItsTextSelected) {
     selectHexMode();
     type("g");
@@ -315,11 +363,16 @@ TEST_F(Caret, CharacterFieldNamesItsFirstCharacter) {
         const char* hex;
         QString description;
     } cases[] = {
+        {"00", "U+0000 NULL"},
         {"0a", "U+000A LINE FEED"},
+        {"1f", "U+001F INFORMATION SEPARATOR ONE"},
         {"20", "U+0020 SPACE"},
+        {"7e", "U+007E TILDE"},
         {"7f", "U+007F DELETE"},
+        {"80", "U+20AC EURO SIGN"},
         {"81", "U+0081 HIGH OCTET PRESET"},
         {"9d", "U+009D OPERATING SYSTEM COMMAND"},
+        {"9f", "U+0178 LATIN CAPITAL LETTER Y WITH DIAERESIS"},
         {"a0", "U+00A0 NO-BREAK SPACE"},
         {"ad", "U+00AD SOFT HYPHEN"},
         {"41", "U+0041 LATIN CAPITAL LETTER A"},
@@ -333,9 +386,25 @@ TEST_F(Caret, CharacterFieldNamesItsFirstCharacter) {
         EXPECT_EQ(field("Text1")->toolTip(), c.description) << c.hex;
         EXPECT_EQ(character->text(QAccessible::Description), c.description) << c.hex;
     }
-    field("Text1")->setText(QString::fromUtf8("q\xcc\x81x"));
-    EXPECT_EQ(field("Text1")->toolTip(),
-              "U+0071 LATIN SMALL LETTER Q + U+0301 COMBINING ACUTE ACCENT");
+    // A cluster, and code points that Unicode leaves unnamed (unassigned, private use): those get
+    // their code point alone, no made-up name.
+    const struct {
+        QString text;
+        QString description;
+    } typed[] = {
+        {QString::fromUtf8("q\xcc\x81x"),
+         "U+0071 LATIN SMALL LETTER Q + U+0301 COMBINING ACUTE ACCENT"},
+        {QString(QChar(0x009F)), "U+009F APPLICATION PROGRAM COMMAND"},
+        {QString(QChar(0x0378)), "U+0378"},
+        {QString(QChar(0xE000)), "U+E000"},
+        {QString::fromUcs4(U"\U000F0000"), "U+F0000"},
+        {QString::fromUcs4(U"\U0010FFFD"), "U+10FFFD"},
+    };
+    for (const auto& t : typed) {
+        field("Text1")->setText(t.text);
+        EXPECT_EQ(field("Text1")->toolTip(), t.description);
+        EXPECT_EQ(character->text(QAccessible::Description), t.description);
+    }
     field("Text1")->clear();
     EXPECT_TRUE(field("Text1")->toolTip().isEmpty());
     EXPECT_TRUE(character->text(QAccessible::Description).isEmpty());
