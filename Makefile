@@ -100,8 +100,8 @@ fuzz:
 	@cmake --build $(FUZZ_DIR)
 	@scripts/run-fuzzers $(FUZZ_DIR)/tests/fuzz $(FUZZ_SECONDS)
 
-# The portable part, proven on this machine: core/ and its tests cross-built for Windows with
-# MinGW-w64 and GoogleTest from source, run under Wine.
+# The portable part, proven on this machine: core/ and form/ with their tests cross-built for
+# Windows with MinGW-w64 and GoogleTest from source, run under Wine.
 WINDOWS_DIR ?= build-windows
 
 windows-check:

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Form1.h"
+#include "Form1Window.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -13,8 +13,8 @@
 
 namespace {
 
-std::unique_ptr<Form1> shownForm() {
-    auto form = std::make_unique<Form1>();
+std::unique_ptr<Form1Window> shownForm() {
+    auto form = std::make_unique<Form1Window>();
     form->show();
     form->activateWindow();
     if (!QTest::qWaitForWindowActive(form.get())) {
@@ -25,7 +25,7 @@ std::unique_ptr<Form1> shownForm() {
 
 // One Calculate as a user makes it: a click through the button, every field written, and the
 // repaint it causes flushed before the next click.
-void clickCalculate(benchmark::State& state, Form1& form) {
+void clickCalculate(benchmark::State& state, Form1Window& form) {
     auto* calculate = form.findChild<QPushButton*>("Command1");
     for (auto _ : state) {
         QTest::mouseClick(calculate, Qt::LeftButton);

@@ -11,7 +11,7 @@
 #include <ctime>
 
 #ifndef EMPTY_WINDOW
-#include "Form1.h"
+#include "Form1Window.h"
 #endif
 
 namespace {
@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
     window.setWindowTitle(QStringLiteral("Hex Converter"));
     window.setFixedSize(301, 158);
 #else
-    Form1 window;
+    Form1Window window;
 #endif
     FirstFrame probe(stay);
     window.installEventFilter(&probe);

@@ -6,7 +6,7 @@
 Form1Accessible::Form1Accessible(QWidget* form) : QAccessibleWidget(form, QAccessible::Window) {}
 
 QAccessibleInterface* Form1Accessible::factory(const QString& className, QObject* object) {
-    if (className == QLatin1String("Form1") && object != nullptr && object->isWidgetType()) {
+    if (className == QLatin1String("Form1Window") && object != nullptr && object->isWidgetType()) {
         return new Form1Accessible(qobject_cast<QWidget*>(object));
     }
     return nullptr;

@@ -3,14 +3,15 @@
 
 #include <QAccessibleWidget>
 
-// Form1 as assistive technology sees it: the window and its visible controls. The hidden
-// decimal and binary fields are the conversions' working storage, so they are left out rather
-// than offered as invisible text boxes. It names nothing itself; the controls carry their names.
+// The converter window as assistive technology sees it: the window and its visible controls. The
+// hidden decimal and binary fields are the conversions' working storage, so they are left out
+// rather than offered as invisible text boxes. It names nothing itself; the controls carry their
+// names.
 class Form1Accessible : public QAccessibleWidget {
 public:
     explicit Form1Accessible(QWidget* form);
 
-    // For QAccessible::installFactory: the interface for a Form1, nothing for anything else.
+    // For QAccessible::installFactory: the interface for a Form1Window, nothing for anything else.
     static QAccessibleInterface* factory(const QString& className, QObject* object);
 
     int childCount() const override;

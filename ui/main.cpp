@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLine.h"
-#include "Form1.h"
+#include "Form1Window.h"
 #include "StartupMessages.h"
 
 #include <QApplication>
@@ -69,7 +69,7 @@ int main(int argc, char* argv[]) {
     const QApplication application(argc, argv);
     StartupMessages::release();
     QGuiApplication::setDesktopFileName(QStringLiteral(HEXCONV_APP_ID));
-    Form1 form;
+    Form1Window form;
     form.show();
     return QApplication::exec();
 }

@@ -15,7 +15,7 @@ struct Exposed {
     QAccessible::Role role;
 };
 
-std::map<QString, Exposed> exposedControls(Form1& form) {
+std::map<QString, Exposed> exposedControls(Form1Window& form) {
     std::map<QString, Exposed> exposed;
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
     for (int i = 0; i < window->childCount(); ++i) {

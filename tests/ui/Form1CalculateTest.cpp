@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "CalculateExamples.h"
 #include "Form1Fixture.h"
 
 #include "Value.h"
@@ -15,15 +16,8 @@ struct Fields {
     QString text1, text2, text3, text4;
 };
 
-struct CalculateCase {
-    const char* name;
-    bool hexMode;
-    QString input;
-    Fields expected;
-    QString report = {}; // the failure reported, if any
-};
-
-class Calculate : public Form1Fixture, public testing::WithParamInterface<CalculateCase> {
+class Calculate : public Form1Fixture,
+                  public testing::WithParamInterface<hexconv::CalculateExample> {
 protected:
     Fields fields() const {
         return {field("Text1")->text(), field("Text2")->text(), field("Text3")->text(),
@@ -38,95 +32,37 @@ void expectFields(const Fields& actual, const Fields& expected) {
     EXPECT_EQ(actual.text4, expected.text4);
 }
 
-// The user selects the mode, types the input into its field and clicks Calculate. In hex mode the
-// character field starts empty, which must not stop the chain.
+QString qt(const std::u32string& text) {
+    return QString::fromStdU32String(text);
+}
+
+// The shared worked examples, typed and clicked through the real window.
 TEST_P(Calculate, FillsTheFieldsThroughTheChain) {
     if (GetParam().hexMode) {
         selectHexMode();
     }
     // QTest types ASCII only; other characters arrive as a paste would bring them.
-    const QString& input = GetParam().input;
+    const QString input = qt(GetParam().input);
     if (std::all_of(input.begin(), input.end(), [](QChar c) { return c.unicode() < 0x80; })) {
         type(input);
     } else {
         field(GetParam().hexMode ? "Text3" : "Text1")->setText(input);
     }
     calculate();
-    expectFields(fields(), GetParam().expected);
-    EXPECT_EQ(reports, GetParam().report.isEmpty() ? std::vector<QString>{}
-                                                   : std::vector<QString>{GetParam().report});
-}
-
-QString character(int code) {
-    return QString(QChar(code));
+    const auto& expected = GetParam().fields;
+    expectFields(fields(), {qt(expected[0]), qt(expected[1]), qt(expected[2]), qt(expected[3])});
+    EXPECT_EQ(reports, GetParam().report.empty() ? std::vector<QString>{}
+                                                 : std::vector<QString>{qt(GetParam().report)});
 }
 
 const QString notInCodePage = QString::fromUtf8(
     " Type a character of that code page: ASCII or a Western European letter or sign such as "
     "\"\xc3\xa9\" or \"\xe2\x82\xac\".");
 
-INSTANTIATE_TEST_SUITE_P(
-    BothModes, Calculate,
-    testing::Values(
-        CalculateCase{"CharacterA", false, "A", {"A", "65", "41", "01000001"}},
-        CalculateCase{"CharacterFirstOfHello", false, "Hello", {"Hello", "72", "48", "01001000"}},
-        CalculateCase{"CharacterBlank", false, " ", {" ", "32", "20", "00100000"}},
-        CalculateCase{"CharacterEuroSign",
-                      false,
-                      QString::fromUtf8("\xe2\x82\xac"),
-                      {QString::fromUtf8("\xe2\x82\xac"), "128", "80", "10000000"}},
-        CalculateCase{"CharacterYDiaeresis",
-                      false,
-                      character(0xff),
-                      {character(0xff), "255", "ff", "11111111"}},
-        CalculateCase{"Hex41", true, "41", {"A", "65", "41", "01000001"}},
-        CalculateCase{"HexSingleLowercase", true, "a", {character(10), "10", "0a", "00001010"}},
-        CalculateCase{
-            "HexSingleUppercaseKeepsCase", true, "A", {character(10), "10", "0A", "00001010"}},
-        CalculateCase{"Hexff", true, "ff", {character(0xff), "255", "ff", "11111111"}},
-        CalculateCase{"HexFFKeepsCase", true, "FF", {character(0xff), "255", "FF", "11111111"}},
-        CalculateCase{"Hex00", true, "00", {character(0), "0", "00", "00000000"}},
-        CalculateCase{"Hex80IsTheEuroSign",
-                      true,
-                      "80",
-                      {QString::fromUtf8("\xe2\x82\xac"), "128", "80", "10000000"}},
-        CalculateCase{"HexThreeDigitsGetOneLeadingZero",
-                      true,
-                      "123",
-                      {character(3), "3", "0123", "00000011"}},
-        // What the user sees as one character counts, composed: "e" with a combining acute is "é".
-        CalculateCase{"CharacterDecomposedEAcute",
-                      false,
-                      QString::fromUtf8("e\xcc\x81x"),
-                      {QString::fromUtf8("e\xcc\x81x"), "233", "e9", "11101001"}},
-        CalculateCase{"CharacterWithAMarkThatHasNoComposedForm",
-                      false,
-                      QString::fromUtf8("q\xcc\x81"),
-                      {QString::fromUtf8("q\xcc\x81"), "", "", ""},
-                      QString::fromUtf8("The character \"q\xcc\x81\" (U+0071 U+0301) is not a "
-                                        "single character of the Windows-1252 code page.") +
-                          notInCodePage},
-        CalculateCase{"HexDigitOutsideTheRange",
-                      true,
-                      "0g",
-                      {"", "", "0g", ""},
-                      "\"g\" is not a hex digit. Type one or two hex digits: 0-9 and A-F (either "
-                      "case)."}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(SharedExamples, Calculate, testing::ValuesIn(hexconv::calculateExamples()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 using CalculateEdge = Calculate;
-
-TEST_F(CalculateEdge, EmptyInputFieldChangesNothing) {
-    field("Text3")->setText("41");
-    calculate();
-    expectFields(fields(), {"", "", "41", ""});
-    selectHexMode();
-    field("Text1")->setText("A");
-    field("Text3")->clear();
-    calculate();
-    expectFields(fields(), {"A", "", "", ""});
-    EXPECT_TRUE(reports.empty());
-}
 
 TEST_F(CalculateEdge, FailureKeepsEarlierFieldsAndTheProgramGoesOn) {
     selectHexMode();
@@ -145,18 +81,6 @@ TEST_F(CalculateEdge, FailureKeepsEarlierFieldsAndTheProgramGoesOn) {
     type("ff");
     calculate();
     EXPECT_EQ(field("Text2")->text(), "255");
-}
-
-// Lengths count characters as a user sees them: one emoji is one character, not two.
-TEST_F(CalculateEdge, HexLengthCountsCodePoints) {
-    selectHexMode();
-    const QString emoji = QString::fromUtf8("\xf0\x9f\x98\x80");
-    field("Text3")->setText(emoji);
-    calculate();
-    EXPECT_EQ(field("Text3")->text(), "0" + emoji);
-    EXPECT_EQ(reports, std::vector<QString>{"\"" + emoji +
-                                            "\" is not a hex digit. Type one or two hex digits: "
-                                            "0-9 and A-F (either case)."});
 }
 
 TEST_F(CalculateEdge, CharacterOutsideTheCodePageIsReportedAndWritesNothing) {
@@ -179,20 +103,21 @@ TEST_F(CalculateEdge, CharacterOutsideTheCodePageIsReportedAndWritesNothing) {
 // cut off the end of a full hex field, so its last digit still counts.
 TEST_F(CalculateEdge, PasteStopsAtTheLimitAndTheLeadingZeroCutsNothing) {
     selectHexMode();
-    QApplication::clipboard()->setText(QString(Form1::InputLimit + 1000, QLatin1Char('1')) + "f");
+    QApplication::clipboard()->setText(
+        QString(hexconv::Form1::InputLimit + 1000, QLatin1Char('1')) + "f");
     key(Qt::Key_V, Qt::ControlModifier);
-    ASSERT_EQ(field("Text3")->text().size(), Form1::InputLimit);
-    field("Text3")->setCursorPosition(Form1::InputLimit);
+    ASSERT_EQ(field("Text3")->text().size(), hexconv::Form1::InputLimit);
+    field("Text3")->setCursorPosition(hexconv::Form1::InputLimit);
     key(Qt::Key_Backspace);
     type("fe");
-    ASSERT_EQ(field("Text3")->text().size(), Form1::InputLimit);
+    ASSERT_EQ(field("Text3")->text().size(), hexconv::Form1::InputLimit);
     calculate();
-    EXPECT_EQ(field("Text3")->text().size(), Form1::InputLimit + 1);
+    EXPECT_EQ(field("Text3")->text().size(), hexconv::Form1::InputLimit + 1);
     EXPECT_EQ(field("Text4")->text(), "00001111");
     EXPECT_EQ(field("Text2")->text(), "15");
     key(Qt::Key_End);
     type("1");
-    EXPECT_EQ(field("Text3")->text().size(), Form1::InputLimit + 1);
+    EXPECT_EQ(field("Text3")->text().size(), hexconv::Form1::InputLimit + 1);
     // Written short again by the program, the field has its limit back.
     click(option("Option1"));
     type("A");
@@ -291,10 +216,10 @@ TEST_F(CalculateEdge, UnexpectedFailuresAreNamedSoInADialogWideEnoughForItsTitle
 
 TEST_F(CalculateEdge, OperationsDelegateWithTheWindowsYield) {
     using hexconv::Value;
-    EXPECT_EQ(form->DecToBin(Value(65.0)), Value(U"01000001"));
-    EXPECT_EQ(form->BinToDec(Value(U"101")), Value(5.0));
-    EXPECT_EQ(form->BinToHex(Value(U"10101011")), Value(U"ab"));
-    EXPECT_EQ(form->HexToBin(Value(U"9B")), Value(U"10011011"));
+    EXPECT_EQ(form->behaviour().DecToBin(Value(65.0)), Value(U"01000001"));
+    EXPECT_EQ(form->behaviour().BinToDec(Value(U"101")), Value(5.0));
+    EXPECT_EQ(form->behaviour().BinToHex(Value(U"10101011")), Value(U"ab"));
+    EXPECT_EQ(form->behaviour().HexToBin(Value(U"9B")), Value(U"10011011"));
 }
 
 } // namespace

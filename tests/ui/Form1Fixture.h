@@ -2,7 +2,7 @@
 #pragma once
 
 #include "FailureHost.h"
-#include "Form1.h"
+#include "Form1Window.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -39,6 +39,6 @@ protected:
     void selectHexMode() { click(option("Option3")); }
     void calculate() { click(button("Command1")); }
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<Form1Window> form;
     std::vector<QString> reports;
 };

@@ -26,33 +26,6 @@ TEST_F(Reentrancy, SecondCalculateRunsNestedInsideTheFirst) {
     EXPECT_TRUE(reports.empty());
 }
 
-TEST_F(Reentrancy, SwitchToHexModeDuringCharacterChainRunsTheHexChainToo) {
-    type("Hello");
-    postClick(option("Option3"));
-    calculate();
-    EXPECT_TRUE(option("Option3")->isChecked());
-    // The hex chain ran on the "48" just written and replaced the character field.
-    EXPECT_EQ(field("Text3")->text(), "48");
-    EXPECT_EQ(field("Text2")->text(), "72");
-    EXPECT_EQ(field("Text4")->text(), "01001000");
-    EXPECT_EQ(field("Text1")->text(), "H");
-    EXPECT_TRUE(field("Text1")->isReadOnly());
-}
-
-TEST_F(Reentrancy, NestedFailureIsReportedAndTheOuterRunGoesOn) {
-    field("Text3")->setText("zz");
-    type("A");
-    postClick(option("Option3"));
-    postClick(button("Command1")); // nested run in hex mode on "zz" fails
-    calculate();
-    EXPECT_EQ(reports, std::vector<QString>{"\"z\" is not a hex digit. Type one or two hex "
-                                            "digits: 0-9 and A-F (either case)."});
-    // The outer run finished its character chain, then ran the hex chain on "41".
-    EXPECT_EQ(field("Text3")->text(), "41");
-    EXPECT_EQ(field("Text1")->text(), "A");
-    EXPECT_EQ(field("Text2")->text(), "65");
-}
-
 TEST_F(Reentrancy, ClosingDuringAYieldStopsTheHandlerAtThatYield) {
     type("A");
     QMetaObject::invokeMethod(form.get(), &QWidget::close, Qt::QueuedConnection);

@@ -86,9 +86,9 @@ TEST_F(WindowLayout, HiddenFieldsAreOutOfSightAndReach) {
 }
 
 TEST_F(WindowLayout, VisibleFieldsStopAtTheInputLimitAndHiddenOnesNever) {
-    EXPECT_EQ(field("Text1")->maxLength(), Form1::InputLimit);
-    EXPECT_EQ(field("Text3")->maxLength(), Form1::InputLimit);
-    EXPECT_EQ(Form1::InputLimit, 32767);
+    EXPECT_EQ(field("Text1")->maxLength(), hexconv::Form1::InputLimit);
+    EXPECT_EQ(field("Text3")->maxLength(), hexconv::Form1::InputLimit);
+    EXPECT_EQ(hexconv::Form1::InputLimit, 32767);
     EXPECT_EQ(field("Text2")->maxLength(), std::numeric_limits<int>::max());
     EXPECT_EQ(field("Text4")->maxLength(), std::numeric_limits<int>::max());
 }
@@ -110,7 +110,7 @@ TEST_F(StartUp, OpensInCharacterModeWithCaretInCharacterField) {
 }
 
 TEST(StartUpUnshown, NeitherOptionIsSelectedBeforeTheWindowShows) {
-    Form1 form;
+    Form1Window form;
     EXPECT_FALSE(form.findChild<QRadioButton*>("Option1")->isChecked());
     EXPECT_FALSE(form.findChild<QRadioButton*>("Option3")->isChecked());
     EXPECT_FALSE(form.findChild<QLineEdit*>("Text3")->isReadOnly());
@@ -119,7 +119,7 @@ TEST(StartUpUnshown, NeitherOptionIsSelectedBeforeTheWindowShows) {
 // A window that opens without being activated gets no focus-in: it still opens in character
 // mode, and its option keys still switch modes.
 TEST(StartUpUnshown, AWindowShownWithoutActivationOpensInCharacterMode) {
-    Form1 form;
+    Form1Window form;
     form.setAttribute(Qt::WA_ShowWithoutActivating);
     form.show(); // activation, where a platform gives it anyway, waits for the event loop
     ASSERT_NE(QApplication::activeWindow(), &form);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "StressDriver.h"
 
-#include "Form1.h"
+#include "Form1Window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,7 +20,7 @@ constexpr int maxNesting = 8;
 
 } // namespace
 
-StressDriver::StressDriver(Form1& form, std::uint32_t seed, int actions)
+StressDriver::StressDriver(Form1Window& form, std::uint32_t seed, int actions)
     : form_(form), random_(seed), actions_(actions) {
     const char* names[] = {"Text1", "Text2", "Text3", "Text4"};
     for (int i = 0; i < 4; ++i) {

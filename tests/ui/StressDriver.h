@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-class Form1;
+class Form1Window;
 class QLineEdit;
 class QWidget;
 
-// Plays a seeded random stream of user actions at a Form1: clicks on every button and option,
+// Plays a seeded random stream of user actions at a Form1Window: clicks on every button and option,
 // typing and pasting any Unicode, arrow keys and Tab. Each action starts from a zero-interval
 // timer scheduled by the one before, so it may arrive inside the event yield of a running
 // handler, and handlers nest several deep. Between actions it checks the hidden fields; it can
@@ -21,7 +21,7 @@ class QWidget;
 // deep inside the window's handlers.
 class StressDriver : public QObject {
 public:
-    StressDriver(Form1& form, std::uint32_t seed, int actions);
+    StressDriver(Form1Window& form, std::uint32_t seed, int actions);
 
     // Close the window at the first action from this one on that runs inside a Calculate yield.
     void closeFrom(int action) { closeFrom_ = action; }
@@ -45,7 +45,7 @@ private:
     QWidget* focusTarget() const;
     int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random_); }
 
-    Form1& form_;
+    Form1Window& form_;
     std::mt19937 random_;
     QLineEdit* fields_[4];
     int actions_;

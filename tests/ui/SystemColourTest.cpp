@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: MIT
-#include "SystemColour.h"
 #include "Form1.h"
+#include "SystemPalette.h"
 
 #include <gtest/gtest.h>
+
+using hexconv::Form1;
+using hexconv::SystemColour;
 
 namespace {
 
 TEST(SystemColour, WindowColoursAreReferencesNotFixedColours) {
     EXPECT_EQ(Form1::ActiveBackground.reference(), 0x80000009u);
     EXPECT_EQ(Form1::InactiveBackground.reference(), 0x8000000Fu);
-    EXPECT_EQ(Form1::ActiveBackground.role(), QPalette::HighlightedText);
-    EXPECT_EQ(Form1::InactiveBackground.role(), QPalette::Button);
+    EXPECT_EQ(SystemPalette::role(Form1::ActiveBackground), QPalette::HighlightedText);
+    EXPECT_EQ(SystemPalette::role(Form1::InactiveBackground), QPalette::Button);
 }
 
 TEST(SystemColour, ResolvesAgainstWhicheverPaletteIsGiven) {
@@ -18,22 +21,22 @@ TEST(SystemColour, ResolvesAgainstWhicheverPaletteIsGiven) {
     light.setColor(QPalette::Button, QColor(240, 240, 240));
     QPalette dark;
     dark.setColor(QPalette::Button, QColor(30, 30, 30));
-    EXPECT_EQ(Form1::InactiveBackground.resolve(light), QColor(240, 240, 240));
-    EXPECT_EQ(Form1::InactiveBackground.resolve(dark), QColor(30, 30, 30));
+    EXPECT_EQ(SystemPalette::resolve(Form1::InactiveBackground, light), QColor(240, 240, 240));
+    EXPECT_EQ(SystemPalette::resolve(Form1::InactiveBackground, dark), QColor(30, 30, 30));
 }
 
 TEST(SystemColour, MapsTheCommonIndicesToTheirNearestRoles) {
-    EXPECT_EQ(SystemColour(0x80000005).role(), QPalette::Base);
-    EXPECT_EQ(SystemColour(0x80000008).role(), QPalette::Text);
-    EXPECT_EQ(SystemColour(0x80000012).role(), QPalette::ButtonText);
-    EXPECT_EQ(SystemColour(0x8000000D).role(), QPalette::Highlight);
-    EXPECT_EQ(SystemColour(0x800000FE).role(), QPalette::Window);
+    EXPECT_EQ(SystemPalette::role(SystemColour(0x80000005)), QPalette::Base);
+    EXPECT_EQ(SystemPalette::role(SystemColour(0x80000008)), QPalette::Text);
+    EXPECT_EQ(SystemPalette::role(SystemColour(0x80000012)), QPalette::ButtonText);
+    EXPECT_EQ(SystemPalette::role(SystemColour(0x8000000D)), QPalette::Highlight);
+    EXPECT_EQ(SystemPalette::role(SystemColour(0x800000FE)), QPalette::Window);
 }
 
 TEST(SystemColour, FixedColourIsBlueGreenRed) {
     const SystemColour fixed(0x00804020);
-    EXPECT_FALSE(fixed.role().has_value());
-    EXPECT_EQ(fixed.resolve(QPalette()), QColor(0x20, 0x40, 0x80));
+    EXPECT_FALSE(SystemPalette::role(fixed).has_value());
+    EXPECT_EQ(SystemPalette::resolve(fixed, QPalette()), QColor(0x20, 0x40, 0x80));
 }
 
 // Published contrast ratios (WCAG 2 relative luminance), not figures of this code: the palette's
@@ -57,7 +60,7 @@ TEST(SystemColour, TextStaysReadableAgainstPublishedContrastRatios) {
     for (const auto& c : cases) {
         QPalette palette;
         palette.setColor(QPalette::Text, QColor(c.text));
-        EXPECT_EQ(SystemColour::readableTextOn(QColor(c.background), palette), QColor(c.chosen))
+        EXPECT_EQ(SystemPalette::readableTextOn(QColor(c.background), palette), QColor(c.chosen))
             << c.text << " on " << c.background;
     }
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "SystemColour.h"
+#include "SystemPalette.h"
 
 #include <algorithm>
 #include <array>
@@ -52,23 +52,26 @@ double contrast(const QColor& a, const QColor& b) {
 
 } // namespace
 
-std::optional<QPalette::ColorRole> SystemColour::role() const {
-    if (!isSystemReference()) {
+using hexconv::SystemColour;
+
+std::optional<QPalette::ColorRole> SystemPalette::role(SystemColour colour) {
+    if (!colour.isSystemReference()) {
         return std::nullopt;
     }
-    const auto i = static_cast<std::size_t>(index());
+    const auto i = static_cast<std::size_t>(colour.index());
     return i < nearestRoles.size() ? nearestRoles[i] : QPalette::Window;
 }
 
-QColor SystemColour::resolve(const QPalette& palette) const {
-    if (const auto paletteRole = role()) {
+QColor SystemPalette::resolve(SystemColour colour, const QPalette& palette) {
+    if (const auto paletteRole = role(colour)) {
         return palette.color(*paletteRole);
     }
-    return QColor(static_cast<int>(reference_ & 0xFF), static_cast<int>((reference_ >> 8) & 0xFF),
-                  static_cast<int>((reference_ >> 16) & 0xFF));
+    const std::uint32_t fixed = colour.reference();
+    return QColor(static_cast<int>(fixed & 0xFF), static_cast<int>((fixed >> 8) & 0xFF),
+                  static_cast<int>((fixed >> 16) & 0xFF));
 }
 
-QColor SystemColour::readableTextOn(const QColor& background, const QPalette& palette) {
+QColor SystemPalette::readableTextOn(const QColor& background, const QPalette& palette) {
     constexpr double readable = 4.5;
     const QColor text = palette.color(QPalette::Text);
     if (contrast(text, background) >= readable) {

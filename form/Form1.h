@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "SystemColour.h"
+#include "Value.h"
+#include "WindowOperations.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace hexconv {
+
+// The converter window's behaviour, the same for every front end: the handlers of Calculate, of
+// the two modes and of the two Copy buttons, run through one handler boundary; the four byte
+// conversions as the window's own operations, with its event yield; the Tab rule of the option
+// group; the input limit of the visible fields. It reaches the window only through
+// WindowOperations. It creates no control, draws nothing and knows no toolkit.
+class Form1 {
+public:
+    static constexpr SystemColour ActiveBackground{0x80000009};   // active title-bar text
+    static constexpr SystemColour InactiveBackground{0x8000000F}; // button face
+    // The most the user can type or paste into a visible field: the classic edit control's
+    // limit, far beyond any typing, and small enough that a huge paste cannot stall the window.
+    static constexpr int InputLimit = 32767;
+    static constexpr std::array<Control, 7> TabOrder = {
+        Control::Option1,  Control::Option3,  Control::Text1,   Control::Text3,
+        Control::Command1, Control::Command2, Control::Command3};
+
+    explicit Form1(WindowOperations& window);
+
+    // The field's limit at creation: InputLimit for the visible fields, none for the hidden ones.
+    static int inputLimitOf(Field field);
+
+    // The handlers, as the window's events run them.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Option1_Click();
+    void Option3_Click();
+
+    // The window has been closed: the handler in an event yield, and every one nested in it,
+    // stops there without touching a control again, and no handler runs after.
+    void closed();
+
+    // Where Tab (or Shift+Tab, not forward) moves the focus from the control that has it (none:
+    // from outside the order): the next control in TabOrder that is a tab stop. The option group
+    // is one stop, its selected option, or the first while neither is selected.
+    std::optional<Control> nextTabStop(std::optional<Control> from, bool forward) const;
+
+    Value DecToBin(const Value& dec);
+    Value BinToDec(const Value& bin);
+    Value BinToHex(const Value& hexval);
+    Value HexToBin(const Value& hex);
+
+private:
+    // Thrown by the event yield once the window has been closed, so that the interrupted handler
+    // and every handler nested in it stop without touching a control again.
+    struct ClosedDuringYield {};
+
+    template <typename Handler> void run(Handler handler);
+    void yield();
+
+    void calculate();
+    void selectCharacterMode();
+    void selectHexMode();
+    void copyToClipboard(Field field);
+
+    std::optional<Field> inputField() const;
+    void focusOn(Field field);
+    void setField(Field field, SystemColour background, bool locked, bool tabStop);
+    bool isTabStop(Control control) const;
+    void write(Field field, const std::u32string& text);
+
+    WindowOperations& window_;
+    // Per field, in the order of Field: whether Tab stops there (fields start as tab stops), and
+    // the input limit it has now.
+    std::array<bool, 4> tabStops_ = {true, true, true, true};
+    std::array<int, 4> inputLimits_{};
+    bool closed_ = false;
+};
+
+} // namespace hexconv

@@ -1,0 +1,276 @@
+// SPDX-License-Identifier: MIT
+#include "Form1.h"
+#include "CalculateExamples.h"
+#include "RecordingWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using hexconv::Control;
+using hexconv::Field;
+using hexconv::Form1;
+using hexconv::Option;
+using hexconv::RecordingWindow;
+using Log = std::vector<std::string>;
+
+namespace {
+
+const std::string notAHexDigit =
+    " is not a hex digit. Type one or two hex digits: 0-9 and A-F (either case).";
+
+class SharedCalculate : public testing::TestWithParam<hexconv::CalculateExample> {};
+
+// The examples whose first character needs no Unicode segmentation.
+std::vector<hexconv::CalculateExample> examplesWithoutUnicodeData() {
+    std::vector<hexconv::CalculateExample> examples;
+    for (const auto& example : hexconv::calculateExamples()) {
+        if (!example.needsUnicodeData) {
+            examples.push_back(example);
+        }
+    }
+    return examples;
+}
+
+TEST_P(SharedCalculate, FillsTheFieldsThroughTheChain) {
+    const auto& example = GetParam();
+    RecordingWindow window;
+    window.select(example.hexMode ? Option::Option3 : Option::Option1);
+    window.type(example.hexMode ? Field::Text3 : Field::Text1, example.input);
+    window.form.Command1_Click();
+    const std::array<Field, 4> fields = {Field::Text1, Field::Text2, Field::Text3, Field::Text4};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        EXPECT_EQ(window.readText(fields.at(i)), example.fields.at(i)) << nameOf(fields.at(i));
+    }
+    EXPECT_EQ(window.reports,
+              example.report.empty() ? Log{} : Log{hexconv::utf8Of(example.report)});
+}
+
+INSTANTIATE_TEST_SUITE_P(SharedExamples, SharedCalculate,
+                         testing::ValuesIn(examplesWithoutUnicodeData()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Only the selected mode's own field counts for the guard, and an empty one stops Calculate
+// before anything is written.
+TEST(CalculateGuard, AnEmptyInputFieldOfTheSelectedModeWritesNothing) {
+    RecordingWindow window;
+    window.select(Option::Option1);
+    window.type(Field::Text3, U"41");
+    window.log.clear();
+    window.form.Command1_Click();
+    window.select(Option::Option3);
+    window.type(Field::Text1, U"A");
+    window.type(Field::Text3, U"");
+    window.log.clear();
+    window.form.Command1_Click();
+    EXPECT_EQ(window.log, Log{});
+    EXPECT_TRUE(window.reports.empty());
+}
+
+// The hex field's length counts characters, so one emoji gets its leading "0" like one digit.
+TEST(CalculateGuard, TheHexLengthCountsCodePoints) {
+    RecordingWindow window;
+    window.select(Option::Option3);
+    window.type(Field::Text3, U"\U0001F600");
+    window.form.Command1_Click();
+    EXPECT_EQ(window.readText(Field::Text3), U"0\U0001F600");
+    EXPECT_EQ(window.reports, Log{"\"\U0001F600\"" + notAHexDigit});
+}
+
+// Field by field, character field first: background, locked, tab stop, and the focus on the
+// mode's own field right after its tab stop, with its text selected.
+TEST(SelectionHandlers, SetEachFieldInTheirOrderAndFocusTheModesField) {
+    RecordingWindow window;
+    window.select(Option::Option1);
+    EXPECT_EQ(window.log, (Log{"background Text1 80000009", "locked Text1 off", "tab stop Text1 on",
+                               "focus Text1", "select all Text1", "background Text3 8000000F",
+                               "locked Text3 on", "tab stop Text3 off"}));
+    window.log.clear();
+    window.select(Option::Option3);
+    EXPECT_EQ(window.log, (Log{"background Text1 8000000F", "locked Text1 on", "tab stop Text1 off",
+                               "background Text3 80000009", "locked Text3 off", "tab stop Text3 on",
+                               "focus Text3", "select all Text3"}));
+}
+
+TEST(CopyHandlers, ClearThenSetTheWholeTextOfTheirField) {
+    RecordingWindow window;
+    window.type(Field::Text1, U"Hello");
+    window.type(Field::Text3, U"");
+    window.form.Command2_Click();
+    EXPECT_EQ(window.clipboard, U"Hello");
+    window.form.Command3_Click();
+    EXPECT_EQ(window.clipboard, U"");
+    EXPECT_EQ(window.log,
+              (Log{"clear clipboard", "clipboard \"Hello\"", "clear clipboard", "clipboard \"\""}));
+}
+
+// Events that wait during a yield run inside the handler that yields.
+TEST(Reentrancy, ASwitchToHexModeDuringTheCharacterChainRunsTheHexChainToo) {
+    RecordingWindow window;
+    window.select(Option::Option1);
+    window.type(Field::Text1, U"Hello");
+    window.atYield[1] = [&window] { window.select(Option::Option3); };
+    window.form.Command1_Click();
+    // The hex chain ran on the "48" just written and replaced the character field.
+    EXPECT_EQ(window.readText(Field::Text3), U"48");
+    EXPECT_EQ(window.readText(Field::Text2), U"72");
+    EXPECT_EQ(window.readText(Field::Text4), U"01001000");
+    EXPECT_EQ(window.readText(Field::Text1), U"H");
+}
+
+TEST(Reentrancy, ANestedCalculateRunsToItsEndInsideTheFirst) {
+    RecordingWindow window;
+    window.select(Option::Option1);
+    window.type(Field::Text1, U"A");
+    window.atYield[1] = [&window] {
+        window.type(Field::Text1, U"B");
+        window.form.Command1_Click();
+    };
+    window.form.Command1_Click();
+    // The nested run wrote "66" and its bits; the outer one then finished with its own "65".
+    EXPECT_EQ(window.readText(Field::Text2), U"66");
+    EXPECT_EQ(window.readText(Field::Text4), U"01000001");
+    EXPECT_EQ(window.readText(Field::Text3), U"41");
+}
+
+TEST(Reentrancy, ANestedFailureIsReportedAndTheOuterRunGoesOn) {
+    RecordingWindow window;
+    window.select(Option::Option1);
+    window.type(Field::Text1, U"A");
+    window.type(Field::Text3, U"zz");
+    window.atYield[1] = [&window] {
+        window.select(Option::Option3);
+        window.form.Command1_Click();
+    };
+    window.form.Command1_Click();
+    EXPECT_EQ(window.reports, Log{"\"z\"" + notAHexDigit});
+    // The outer run finished its character chain, then ran the hex chain on "41".
+    EXPECT_EQ(window.readText(Field::Text3), U"41");
+    EXPECT_EQ(window.readText(Field::Text1), U"A");
+}
+
+// A close during a yield ends the handler there, and every handler nested in it: no control is
+// touched again, and no handler runs after.
+TEST(Reentrancy, AClosePassedAtAnyYieldEndsEveryHandlerThere) {
+    for (const int nestedYield : {0, 1, 5}) {
+        RecordingWindow window;
+        window.select(Option::Option3);
+        window.type(Field::Text3, U"41");
+        if (nestedYield == 0) {
+            window.atYield[3] = [&window] { window.close(); };
+        } else {
+            window.atYield[1] = [&window, nestedYield] {
+                window.atYield[window.yields + nestedYield] = [&window] { window.close(); };
+                window.form.Command1_Click();
+            };
+        }
+        window.log.clear();
+        window.form.Command1_Click();
+        window.form.Command1_Click();
+        window.form.Option1_Click();
+        EXPECT_EQ(window.log, Log{}) << "nested at " << nestedYield;
+        EXPECT_TRUE(window.reports.empty());
+    }
+}
+
+// A failure goes to the host, then the caret goes back to the input field with its text
+// selected; not after a close, and not while neither mode is selected.
+TEST(FailureRouting, TheHostReportsThenTheInputFieldHasTheFocus) {
+    RecordingWindow window;
+    window.select(Option::Option3);
+    window.type(Field::Text3, U"g");
+    window.log.clear();
+    window.form.Command1_Click();
+    EXPECT_EQ(window.reports, Log{"\"g\"" + notAHexDigit});
+    EXPECT_EQ(window.log,
+              (Log{"replace Text3 \"0g\"", "report", "focus Text3", "select all Text3"}));
+
+    window.log.clear();
+    window.whileReporting = [&window] { window.close(); };
+    window.form.Command1_Click();
+    EXPECT_EQ(window.log, Log{"report"});
+}
+
+TEST(FailureRouting, WithNeitherModeSelectedNothingRunsAndAFailingCopyIsReported) {
+    RecordingWindow window;
+    window.type(Field::Text1, U"A");
+    window.form.Command1_Click();
+    EXPECT_EQ(window.log, Log{});
+    struct Failing : RecordingWindow {
+        void clearClipboard() override { throw std::runtime_error("the clipboard is held"); }
+    } failing;
+    failing.select(Option::Option1);
+    failing.log.clear();
+    failing.form.Command2_Click();
+    EXPECT_EQ(failing.reports, Log{"the clipboard is held"});
+    EXPECT_EQ(failing.log, (Log{"report", "focus Text1", "select all Text1"}));
+}
+
+struct TabCase {
+    const char* name;
+    std::optional<Option> selected;
+    std::optional<Control> from;
+    bool forward;
+    std::optional<Control> to;
+};
+
+class TabRule : public testing::TestWithParam<TabCase> {};
+
+TEST_P(TabRule, TheOptionGroupIsOneStopAndTheLockedFieldIsSkipped) {
+    RecordingWindow window;
+    if (GetParam().selected) {
+        window.select(*GetParam().selected);
+    }
+    EXPECT_EQ(window.form.nextTabStop(GetParam().from, GetParam().forward), GetParam().to);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FromEachSide, TabRule,
+    testing::Values(
+        TabCase{"NoneSelectedStartsAtTheFirstOption", {}, {}, true, Control::Option1},
+        TabCase{"NoneSelectedOption1ToText1", {}, Control::Option1, true, Control::Text1},
+        TabCase{"NoneSelectedBackFromText1", {}, Control::Text1, false, Control::Option1},
+        TabCase{"CharacterText1ToCalculate", Option::Option1, Control::Text1, true,
+                Control::Command1},
+        TabCase{"CharacterLastCopyToItsOption", Option::Option1, Control::Command3, true,
+                Control::Option1},
+        TabCase{"CharacterBackFromItsOptionToTheLastCopy", Option::Option1, Control::Option1, false,
+                Control::Command3},
+        TabCase{"CharacterOptionSkipsTheHexField", Option::Option1, Control::Option1, true,
+                Control::Text1},
+        TabCase{"CharacterBackFromCalculateSkipsTheHexField", Option::Option1, Control::Command1,
+                false, Control::Text1},
+        TabCase{"HexLastCopyToItsOption", Option::Option3, Control::Command3, true,
+                Control::Option3},
+        TabCase{"HexOptionSkipsTheCharacterField", Option::Option3, Control::Option3, true,
+                Control::Text3},
+        TabCase{"HexBackFromTheHexFieldToItsOption", Option::Option3, Control::Text3, false,
+                Control::Option3},
+        TabCase{"HexBackFromOutsideToTheLastCopy", Option::Option3, {}, false, Control::Command3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Written longer than the limit, a visible field is allowed the length first and gets the limit
+// back after a short write; hidden fields have no limit to change. Lengths count UTF-16 units.
+TEST(InputLimit, IsRaisedBeforeALongWriteAndRestoredAfterAShortOne) {
+    EXPECT_EQ(Form1::inputLimitOf(Field::Text1), 32767);
+    EXPECT_EQ(Form1::inputLimitOf(Field::Text3), 32767);
+    EXPECT_EQ(Form1::inputLimitOf(Field::Text2), std::numeric_limits<int>::max());
+    EXPECT_EQ(Form1::inputLimitOf(Field::Text4), std::numeric_limits<int>::max());
+    RecordingWindow window;
+    window.select(Option::Option3);
+    window.type(Field::Text3, std::u32string(32766, U'1') + U"\U0001F600");
+    window.log.clear();
+    window.form.Command1_Click();
+    ASSERT_FALSE(window.log.empty());
+    EXPECT_EQ(window.log.at(0), "limit Text3 32769");
+    EXPECT_EQ(window.log.at(1).substr(0, 16), "replace Text3 \"0");
+    window.select(Option::Option1);
+    window.type(Field::Text1, U"A");
+    window.log.clear();
+    window.form.Command1_Click();
+    EXPECT_EQ(window.log, (Log{"replace Text2 \"65\"", "replace Text4 \"01000001\"",
+                               "replace Text3 \"41\"", "limit Text3 32767"}));
+    EXPECT_EQ(window.limits.count(Field::Text2) + window.limits.count(Field::Text4), 0U);
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "Form1.h"
+#include "WindowOperations.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace hexconv {
+
+// A converter window in memory for the tests of Form1: it keeps each field's text, attributes
+// and limit, the selected option and the clipboard, and records every operation that changes
+// something, in order. An event yield runs what a test queued for it, as waiting events would
+// run; the user's actions are methods that do what a toolkit does on such an event.
+class RecordingWindow : public WindowOperations {
+public:
+    RecordingWindow() = default;
+
+    Form1 form{*this};
+    std::vector<std::string> log;
+    std::map<Field, std::u32string> texts;
+    std::map<Field, int> limits;
+    std::optional<Option> selected;
+    std::optional<Field> focus;
+    std::u32string clipboard = U"old";
+    std::vector<std::string> reports;
+    int yields = 0;
+    // Run at the yield of that number (the first is 1), inside the running handler.
+    std::map<int, std::function<void()>> atYield;
+    // Run as the failure is reported, as a dialog's own event loop would.
+    std::function<void()> whileReporting;
+
+    // The user's actions: the option group selects and then runs the handler.
+    void select(Option option);
+    void type(Field field, const std::u32string& text) { texts[field] = text; }
+    void close() { form.closed(); }
+
+    std::u32string readText(Field field) const override;
+    void replaceText(Field field, const std::u32string& text) override;
+    void setBackgroundColour(Field field, SystemColour colour) override;
+    void setLocked(Field field, bool locked) override;
+    void setTabStop(Field field, bool tabStop) override;
+    void giveFocus(Field field) override;
+    void selectWholeText(Field field) override;
+    bool isSelected(Option option) const override { return selected == option; }
+    void eventYield() override;
+    void setInputLimit(Field field, int limit) override;
+    // Without Unicode data every code point counts as a character.
+    std::u32string firstCharacter(const std::u32string& text) const override {
+        return text.substr(0, 1);
+    }
+    void clearClipboard() override;
+    void setClipboardText(const std::u32string& text) override;
+    void reportFailure(const std::exception_ptr& failure) override;
+};
+
+// "Text1" for Field::Text1, for logs and test names.
+std::string nameOf(Field field);
+// The text in UTF-8, as failure messages are written.
+std::string utf8Of(const std::u32string& text);
+
+} // namespace hexconv

@@ -1,0 +1,287 @@
+// SPDX-License-Identifier: MIT
+#include "Form1Window.h"
+
+#include "AppIcon.h"
+#include "CharacterName.h"
+#include "FailureHost.h"
+#include "Form1Accessible.h"
+#include "OptionButton.h"
+#include "SystemPalette.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+using hexconv::Control;
+using hexconv::Field;
+using hexconv::Form1;
+using hexconv::Option;
+using hexconv::SystemColour;
+
+namespace {
+
+// The layout is designed in twips; at 96 dots per inch 15 twips make one logical pixel, and Qt
+// scales logical pixels on high-density screens.
+QRect twips(int left, int top, int width, int height) {
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+template <typename Control> Control* place(Control* control, const char* name, const QRect& rect) {
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(rect);
+    return control;
+}
+
+QLineEdit* newField(QWidget* parent, const char* name, const QRect& rect, Field limitOf) {
+    auto* field = place(new QLineEdit(parent), name, rect);
+    field->setMaxLength(Form1::inputLimitOf(limitOf));
+    return field;
+}
+
+// The decimal and binary fields are the conversions' working storage: beyond the right edge,
+// hidden, and out of reach of every key.
+QLineEdit* newHiddenField(QWidget* parent, const char* name, Field limitOf) {
+    auto* field = newField(parent, name, twips(4800, 0, 1215, 375), limitOf);
+    field->setFocusPolicy(Qt::NoFocus);
+    field->hide();
+    return field;
+}
+
+QPushButton* newButton(QWidget* parent, const QString& caption, const char* name,
+                       const QRect& rect) {
+    auto* button = place(new QPushButton(caption, parent), name, rect);
+    // A click leaves the caret where the user types; Tab still reaches the button.
+    button->setFocusPolicy(Qt::TabFocus);
+    // Outside a dialog an auto-default button is pressed by Enter only while it has the focus:
+    // there is still no default button, so Enter in a field presses nothing.
+    button->setAutoDefault(true);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+Form1Window::Form1Window(QWidget* parent) : QWidget(parent) {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&Form1Accessible::factory);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
+
+    setWindowTitle(QStringLiteral("Hex Converter"));
+    setWindowIcon(AppIcon::icon());
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(twips(0, 0, 4515, 2370).size());
+
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif); // where Tahoma is missing, the system's sans-serif
+    // Single characters and hex digits need neither shaping nor kerning, and without them a
+    // field holding a long paste repaints (as its caret blinks) in a fraction of the time.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setKerning(false);
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Bold);
+    setFont(font);
+
+    // Created in Form1's tab order, so Qt's own focus chain agrees with focusNextPrevChild below.
+    Option1 = place(new OptionButton(QStringLiteral("ASCII"), this), "Option1",
+                    twips(120, 960, 1575, 495));
+    Option3 = place(new OptionButton(QStringLiteral("Hex Decimal"), this), "Option3",
+                    twips(120, 360, 1695, 495));
+    Option1->pairWith(Option3);
+    Text1 = newField(this, "Text1", twips(1800, 1080, 1215, 405), Field::Text1);
+    Text3 = newField(this, "Text3", twips(1800, 480, 1215, 375), Field::Text3);
+    Command1 =
+        newButton(this, QStringLiteral("Calculate"), "Command1", twips(360, 1800, 3735, 375));
+    Command2 = newButton(this, QStringLiteral("Copy"), "Command2", twips(3120, 1080, 1215, 375));
+    Command3 = newButton(this, QStringLiteral("Copy"), "Command3", twips(3120, 480, 1215, 375));
+
+    // Names a screen reader can speak where the captions alone ("Copy", no caption) say too little.
+    Text1->setAccessibleName(tr("Character"));
+    Text3->setAccessibleName(tr("Hex digits"));
+    Command2->setAccessibleName(tr("Copy character"));
+    Command3->setAccessibleName(tr("Copy hex digits"));
+
+    Text2 = newHiddenField(this, "Text2", Field::Text2);
+    Text4 = newHiddenField(this, "Text4", Field::Text4);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { form_.Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { form_.Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { form_.Command3_Click(); });
+    connect(Option1, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected) {
+            form_.Option1_Click();
+        }
+    });
+    connect(Option3, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected) {
+            form_.Option3_Click();
+        }
+    });
+    // A click on the option already selected changes nothing, so Qt reports no toggle; it still
+    // runs the handler, which puts the caret back into the field. A click that does select runs
+    // it a second time, to the same state.
+    connect(Option1, &QRadioButton::clicked, this, [this] { form_.Option1_Click(); });
+    connect(Option3, &QRadioButton::clicked, this, [this] { form_.Option3_Click(); });
+    // A control character or a no-break space draws as nothing: say which character it is.
+    connect(Text1, &QLineEdit::textChanged, this, &Form1Window::describeCharacterField);
+}
+
+std::u32string Form1Window::readText(Field field) const {
+    return fieldOf(field)->text().toStdU32String();
+}
+
+void Form1Window::replaceText(Field field, const std::u32string& text) {
+    fieldOf(field)->setText(QString::fromStdU32String(text));
+}
+
+void Form1Window::setBackgroundColour(Field field, SystemColour colour) {
+    QLineEdit* control = fieldOf(field);
+    backgrounds_.insert_or_assign(control, colour);
+    applyBackground(control);
+}
+
+void Form1Window::setLocked(Field field, bool locked) {
+    fieldOf(field)->setReadOnly(locked);
+}
+
+void Form1Window::setTabStop(Field field, bool tabStop) {
+    fieldOf(field)->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void Form1Window::giveFocus(Field field) {
+    fieldOf(field)->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1Window::selectWholeText(Field field) {
+    fieldOf(field)->selectAll();
+}
+
+bool Form1Window::isSelected(Option option) const {
+    return (option == Option::Option1 ? Option1 : Option3)->isChecked();
+}
+
+void Form1Window::eventYield() {
+    QCoreApplication::processEvents();
+}
+
+void Form1Window::setInputLimit(Field field, int limit) {
+    fieldOf(field)->setMaxLength(limit);
+}
+
+std::u32string Form1Window::firstCharacter(const std::u32string& text) const {
+    return CharacterName::firstCharacter(QString::fromStdU32String(text)).toStdU32String();
+}
+
+void Form1Window::clearClipboard() {
+    QGuiApplication::clipboard()->clear();
+}
+
+void Form1Window::setClipboardText(const std::u32string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdU32String(text));
+}
+
+void Form1Window::reportFailure(const std::exception_ptr& failure) {
+    FailureHost::report(this, failure);
+}
+
+QLineEdit* Form1Window::fieldOf(Field field) const {
+    switch (field) {
+    case Field::Text1:
+        return Text1;
+    case Field::Text2:
+        return Text2;
+    case Field::Text3:
+        return Text3;
+    case Field::Text4:
+        return Text4;
+    }
+    return Text1;
+}
+
+QWidget* Form1Window::controlOf(Control control) const {
+    switch (control) {
+    case Control::Option1:
+        return Option1;
+    case Control::Option3:
+        return Option3;
+    case Control::Text1:
+        return Text1;
+    case Control::Text3:
+        return Text3;
+    case Control::Command1:
+        return Command1;
+    case Control::Command2:
+        return Command2;
+    case Control::Command3:
+        return Command3;
+    }
+    return Option1;
+}
+
+void Form1Window::describeCharacterField() {
+    const QString description =
+        CharacterName::describe(CharacterName::firstCharacter(Text1->text()));
+    Text1->setToolTip(description);
+    Text1->setAccessibleDescription(description);
+}
+
+void Form1Window::applyBackground(QLineEdit* field) {
+    const auto found = backgrounds_.find(field);
+    if (found == backgrounds_.end()) {
+        return;
+    }
+    const QColor background = SystemPalette::resolve(found->second, palette());
+    // A palette with only these two roles set, so that every other role still follows the window.
+    QPalette colours;
+    colours.setColor(QPalette::Base, background);
+    colours.setColor(QPalette::Text, SystemPalette::readableTextOn(background, palette()));
+    field->setPalette(colours);
+}
+
+bool Form1Window::focusNextPrevChild(bool next) {
+    std::optional<Control> current;
+    for (const Control control : Form1::TabOrder) {
+        if (controlOf(control) == focusWidget()) {
+            current = control;
+        }
+    }
+    if (const std::optional<Control> stop = form_.nextTabStop(current, next)) {
+        controlOf(*stop)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return false;
+}
+
+void Form1Window::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (started_) {
+        return;
+    }
+    started_ = true;
+    // The first control in tab order takes the focus, and focus arriving selects it: the window
+    // opens in character mode. Selecting directly as well covers a window that is not yet active.
+    Option1->setFocus(Qt::OtherFocusReason);
+    Option1->select();
+}
+
+void Form1Window::closeEvent(QCloseEvent* event) {
+    form_.closed();
+    event->accept();
+}
+
+void Form1Window::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange ||
+        event->type() == QEvent::ApplicationPaletteChange) {
+        // The backgrounds are references into the system scheme: resolve them again.
+        for (const auto& entry : backgrounds_) {
+            applyBackground(entry.first);
+        }
+    }
+}
