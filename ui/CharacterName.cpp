@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "CharacterName.h"
 
-#include <QStringList>
+#include "CharacterDescription.h"
+
 #include <QTextBoundaryFinder>
 
 #include <unicode/uchar.h>
@@ -10,77 +11,14 @@
 
 namespace {
 
-// The control characters' names: for each, the first alias of type "control" in Unicode's
-// NameAliases.txt, or its "figment" where it has none (0080, 0081, 0099). ICU gives them no name.
-constexpr std::array<const char*, 32> c0Names = {
-    "NULL",                        // 0000
-    "START OF HEADING",            // 0001
-    "START OF TEXT",               // 0002
-    "END OF TEXT",                 // 0003
-    "END OF TRANSMISSION",         // 0004
-    "ENQUIRY",                     // 0005
-    "ACKNOWLEDGE",                 // 0006
-    "ALERT",                       // 0007
-    "BACKSPACE",                   // 0008
-    "CHARACTER TABULATION",        // 0009
-    "LINE FEED",                   // 000A
-    "LINE TABULATION",             // 000B
-    "FORM FEED",                   // 000C
-    "CARRIAGE RETURN",             // 000D
-    "SHIFT OUT",                   // 000E
-    "SHIFT IN",                    // 000F
-    "DATA LINK ESCAPE",            // 0010
-    "DEVICE CONTROL ONE",          // 0011
-    "DEVICE CONTROL TWO",          // 0012
-    "DEVICE CONTROL THREE",        // 0013
-    "DEVICE CONTROL FOUR",         // 0014
-    "NEGATIVE ACKNOWLEDGE",        // 0015
-    "SYNCHRONOUS IDLE",            // 0016
-    "END OF TRANSMISSION BLOCK",   // 0017
-    "CANCEL",                      // 0018
-    "END OF MEDIUM",               // 0019
-    "SUBSTITUTE",                  // 001A
-    "ESCAPE",                      // 001B
-    "INFORMATION SEPARATOR FOUR",  // 001C
-    "INFORMATION SEPARATOR THREE", // 001D
-    "INFORMATION SEPARATOR TWO",   // 001E
-    "INFORMATION SEPARATOR ONE",   // 001F
-};
-constexpr const char* deleteName = "DELETE";
-constexpr std::array<const char*, 32> c1Names = {
-    "PADDING CHARACTER",                       // 0080
-    "HIGH OCTET PRESET",                       // 0081
-    "BREAK PERMITTED HERE",                    // 0082
-    "NO BREAK HERE",                           // 0083
-    "INDEX",                                   // 0084
-    "NEXT LINE",                               // 0085
-    "START OF SELECTED AREA",                  // 0086
-    "END OF SELECTED AREA",                    // 0087
-    "CHARACTER TABULATION SET",                // 0088
-    "CHARACTER TABULATION WITH JUSTIFICATION", // 0089
-    "LINE TABULATION SET",                     // 008A
-    "PARTIAL LINE FORWARD",                    // 008B
-    "PARTIAL LINE BACKWARD",                   // 008C
-    "REVERSE LINE FEED",                       // 008D
-    "SINGLE SHIFT TWO",                        // 008E
-    "SINGLE SHIFT THREE",                      // 008F
-    "DEVICE CONTROL STRING",                   // 0090
-    "PRIVATE USE ONE",                         // 0091
-    "PRIVATE USE TWO",                         // 0092
-    "SET TRANSMIT STATE",                      // 0093
-    "CANCEL CHARACTER",                        // 0094
-    "MESSAGE WAITING",                         // 0095
-    "START OF GUARDED AREA",                   // 0096
-    "END OF GUARDED AREA",                     // 0097
-    "START OF STRING",                         // 0098
-    "SINGLE GRAPHIC CHARACTER INTRODUCER",     // 0099
-    "SINGLE CHARACTER INTRODUCER",             // 009A
-    "CONTROL SEQUENCE INTRODUCER",             // 009B
-    "STRING TERMINATOR",                       // 009C
-    "OPERATING SYSTEM COMMAND",                // 009D
-    "PRIVACY MESSAGE",                         // 009E
-    "APPLICATION PROGRAM COMMAND",             // 009F
-};
+std::string unicodeName(char32_t codePoint) {
+    std::array<char, 128> name{};
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t length = u_charName(static_cast<UChar32>(codePoint), U_UNICODE_CHAR_NAME,
+                                      name.data(), static_cast<int32_t>(name.size()), &status);
+    return U_SUCCESS(status) != 0 ? std::string(name.data(), static_cast<std::size_t>(length))
+                                  : std::string();
+}
 
 } // namespace
 
@@ -91,33 +29,10 @@ QString CharacterName::firstCharacter(const QString& text) {
 }
 
 QString CharacterName::nameOf(char32_t codePoint) {
-    if (codePoint < 0x20) {
-        return QString::fromLatin1(c0Names[codePoint]);
-    }
-    if (codePoint == 0x7F) {
-        return QString::fromLatin1(deleteName);
-    }
-    if (codePoint >= 0x80 && codePoint < 0xA0) {
-        return QString::fromLatin1(c1Names[codePoint - 0x80]);
-    }
-    std::array<char, 128> name{};
-    UErrorCode status = U_ZERO_ERROR;
-    const int32_t length = u_charName(static_cast<UChar32>(codePoint), U_UNICODE_CHAR_NAME,
-                                      name.data(), static_cast<int32_t>(name.size()), &status);
-    return U_SUCCESS(status) != 0 ? QString::fromLatin1(name.data(), length) : QString();
+    return QString::fromStdString(hexconv::CharacterDescription::nameOf(codePoint, unicodeName));
 }
 
 QString CharacterName::describe(const QString& character) {
-    QStringList parts;
-    for (const char32_t codePoint : character.toUcs4()) {
-        QString part = QStringLiteral("U+%1")
-                           .arg(static_cast<uint>(codePoint), 4, 16, QLatin1Char('0'))
-                           .toUpper();
-        const QString name = nameOf(codePoint);
-        if (!name.isEmpty()) {
-            part += QLatin1Char(' ') + name;
-        }
-        parts.append(part);
-    }
-    return parts.join(QStringLiteral(" + "));
+    return QString::fromStdString(
+        hexconv::CharacterDescription::describe(character.toStdU32String(), unicodeName));
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "SystemPalette.h"
 
-#include <algorithm>
+#include "TextColour.h"
+
 #include <array>
-#include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -36,20 +37,6 @@ constexpr std::array<QPalette::ColorRole, 25> nearestRoles = {
     QPalette::ToolTipBase,     // 24 tooltip background
 };
 
-double relativeLuminance(const QColor& colour) {
-    const auto channel = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b) {
-    const double la = relativeLuminance(a);
-    const double lb = relativeLuminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 } // namespace
 
 using hexconv::SystemColour;
@@ -72,12 +59,15 @@ QColor SystemPalette::resolve(SystemColour colour, const QPalette& palette) {
 }
 
 QColor SystemPalette::readableTextOn(const QColor& background, const QPalette& palette) {
-    constexpr double readable = 4.5;
-    const QColor text = palette.color(QPalette::Text);
-    if (contrast(text, background) >= readable) {
-        return text;
-    }
-    const QColor black(Qt::black);
-    const QColor white(Qt::white);
-    return contrast(black, background) >= contrast(white, background) ? black : white;
+    const auto reference = [](const QColor& colour) {
+        return static_cast<std::uint32_t>(colour.red()) |
+               static_cast<std::uint32_t>(colour.green()) << 8U |
+               static_cast<std::uint32_t>(colour.blue()) << 16U;
+    };
+    const std::uint32_t chosen = hexconv::TextColour::readableOn(
+        reference(background), reference(palette.color(QPalette::Text)));
+    return chosen == reference(palette.color(QPalette::Text))
+               ? palette.color(QPalette::Text)
+               : QColor(static_cast<int>(chosen & 0xFFU), static_cast<int>((chosen >> 8U) & 0xFFU),
+                        static_cast<int>((chosen >> 16U) & 0xFFU));
 }

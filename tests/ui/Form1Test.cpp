@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Form1Fixture.h"
 #include "LayoutCheck.h"
+#include "TabCycles.h"
 
 #include "CharacterName.h"
 
@@ -153,47 +154,23 @@ TEST_F(StartUp, HiddenAndShownAgainKeepsHexModeItsLocksAndItsText) {
 
 using Keyboard = Form1Fixture;
 
-struct TabCycle {
-    const char* name;
-    bool hexMode;
-    bool backwards;
-    std::vector<QString> stops;
-};
-
-class TabOrder : public Form1Fixture, public testing::WithParamInterface<TabCycle> {};
+class TabOrder : public Form1Fixture, public testing::WithParamInterface<hexconv::TabCycle> {};
 
 TEST_P(TabOrder, VisitsExactlyTheModesCycle) {
     if (GetParam().hexMode) {
         selectHexMode();
     }
-    std::vector<QString> visited;
+    std::vector<std::string> visited;
     for (std::size_t i = 0; i < GetParam().stops.size(); ++i) {
         key(GetParam().backwards ? Qt::Key_Backtab : Qt::Key_Tab);
-        visited.push_back(focusName());
+        visited.push_back(focusName().toStdString());
     }
     EXPECT_EQ(visited, GetParam().stops);
     EXPECT_EQ(option("Option1")->isChecked(), !GetParam().hexMode);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BothModes, TabOrder,
-    testing::Values(TabCycle{"CharacterForward",
-                             false,
-                             false,
-                             {"Command1", "Command2", "Command3", "Option1", "Text1", "Command1"}},
-                    TabCycle{"CharacterBackward",
-                             false,
-                             true,
-                             {"Option1", "Command3", "Command2", "Command1", "Text1", "Option1"}},
-                    TabCycle{"HexForward",
-                             true,
-                             false,
-                             {"Command1", "Command2", "Command3", "Option3", "Text3", "Command1"}},
-                    TabCycle{"HexBackward",
-                             true,
-                             true,
-                             {"Option3", "Command3", "Command2", "Command1", "Text3", "Option3"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(BothModes, TabOrder, testing::ValuesIn(hexconv::tabCycles()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Keyboard, ShiftTabAlsoMovesBackwards) {
     key(Qt::Key_Tab, Qt::ShiftModifier);

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace hexconv {
+
+// What the character field's tooltip and description say about its first character: its code
+// points, each with its name, in UTF-8. The control characters, which Unicode leaves unnamed, are
+// called by their standard alias; every other name comes from the platform's Unicode data, which
+// the caller passes in. It words characters; it finds no cluster and shows nothing.
+class CharacterDescription {
+public:
+    // A code point's Unicode name ("LATIN CAPITAL LETTER A"), or the empty text where the
+    // platform has none.
+    using UnicodeName = std::function<std::string(char32_t codePoint)>;
+
+    // The alias of a C0 or C1 control or of DELETE ("LINE FEED"); nullptr for any other code point.
+    static const char* controlName(char32_t codePoint);
+    // The name a user reads: the control alias, otherwise the Unicode name.
+    static std::string nameOf(char32_t codePoint, const UnicodeName& unicodeName);
+    // "U+0041 LATIN CAPITAL LETTER A"; a cluster that stays several code points is described
+    // code point by code point, joined by " + "; a code point without a name is given alone. The
+    // empty text gives the empty text.
+    static std::string describe(std::u32string_view character, const UnicodeName& unicodeName);
+};
+
+} // namespace hexconv
