@@ -4,7 +4,7 @@ BUILD_DIR  ?= build
 BUILD_TYPE ?= Release
 
 .PHONY: all deps configure build test run install lint bench sanitize fuzz package \
-	reproducible-check screenshot windows-configure windows windows-check clean
+	reproducible-check screenshot windows-configure windows windows-check windows-bench clean
 
 all: build
 
@@ -105,7 +105,8 @@ fuzz:
 # core and the shared Form1, the real window driven with input on Xvfb, the installer installing
 # and uninstalling.
 WINDOWS_DIR ?= build-windows
-WINDOWS_DEPS = g++-mingw-w64-x86-64-posix wine64 googletest nsis xvfb xauth x11-utils openbox
+WINDOWS_DEPS = g++-mingw-w64-x86-64-posix wine64 googletest nsis xvfb xauth x11-utils openbox \
+	xdotool xclip
 
 windows-configure:
 	@scripts/install-deps $(WINDOWS_DEPS)
@@ -120,6 +121,13 @@ windows: windows-configure
 windows-check: windows-configure
 	@cmake --build $(WINDOWS_DIR)
 	@ctest --test-dir $(WINDOWS_DIR) --output-on-failure
+
+# A benchmark, never a test: start-up to the shown window, the Windows program under Wine against
+# the Qt program, on one display in the same run.
+windows-bench: build windows-configure
+	@cmake --build $(WINDOWS_DIR) --target hex-converter
+	@sh tests/win32/run-in-wine /usr/lib/wine/wine64 $(WINDOWS_DIR)/tests/wine --display --script \
+		bench/windows-startup-bench $(BUILD_DIR)/ui/hex-converter $(WINDOWS_DIR)/hex-converter.exe
 
 clean:
 	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(WINDOWS_DIR) $(REPRO_DIR)

@@ -320,3 +320,31 @@ TEST_F(Win32Tooltip, NamesTheFirstCharacter) {
         EXPECT_EQ(std::wstring(shown.data()), unicode.hasIcu() ? c.withNames : c.withoutNames);
     }
 }
+
+// The program's resources, compiled into the tests' program as into the real one.
+TEST_F(Win32StartUp, RunsWithItsManifestAndCarriesItsVersion) {
+    std::array<wchar_t, MAX_PATH> path{};
+    GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    DWORD ignored = 0;
+    std::vector<char> info(GetFileVersionInfoSizeW(path.data(), &ignored));
+    ASSERT_FALSE(info.empty());
+    ASSERT_NE(GetFileVersionInfoW(path.data(), 0, static_cast<DWORD>(info.size()), info.data()), 0);
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_NE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length), 0);
+    const std::string version = std::to_string(HIWORD(fixed->dwProductVersionMS)) + "." +
+                                std::to_string(LOWORD(fixed->dwProductVersionMS)) + "." +
+                                std::to_string(HIWORD(fixed->dwProductVersionLS));
+    EXPECT_EQ(version, HEXCONV_VERSION);
+    // Visual styles: the common controls 6 that the manifest asks for are the ones loaded, from
+    // the side-by-side store (Wine's reports itself as 5.81 all the same).
+    std::array<wchar_t, MAX_PATH> controls{};
+    GetModuleFileNameW(GetModuleHandleW(L"comctl32.dll"), controls.data(),
+                       static_cast<DWORD>(controls.size()));
+    std::wstring loaded(controls.data());
+    CharLowerW(loaded.data());
+    EXPECT_NE(loaded.find(L"common-controls_6595b64144ccf1df_6."), std::wstring::npos)
+        << std::string(loaded.begin(), loaded.end()); // a path in ASCII
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()),
+              DPI_AWARENESS_PER_MONITOR_AWARE);
+}
