@@ -101,9 +101,9 @@ fuzz:
 	@scripts/run-fuzzers $(FUZZ_DIR)/tests/fuzz $(FUZZ_SECONDS)
 
 # The Windows program, cross-built with MinGW-w64: build-windows/hex-converter.exe, one static
-# executable, and its installer (NSIS). windows-check also runs every Windows test under Wine: the
-# core and the shared Form1, the real window driven with input on Xvfb, the installer installing
-# and uninstalling.
+# executable, and its installer (NSIS). windows-check also runs clang-tidy over win32/ and every
+# Windows test under Wine: the core and the shared Form1, the real window driven with input on
+# Xvfb, the real program driven by xdotool, the installer installing and uninstalling.
 WINDOWS_DIR ?= build-windows
 WINDOWS_DEPS = g++-mingw-w64-x86-64-posix wine64 googletest nsis xvfb xauth x11-utils openbox \
 	xdotool xclip
@@ -120,6 +120,7 @@ windows: windows-configure
 
 windows-check: windows-configure
 	@cmake --build $(WINDOWS_DIR)
+	@scripts/lint --windows $(WINDOWS_DIR)
 	@ctest --test-dir $(WINDOWS_DIR) --output-on-failure
 
 # A benchmark, never a test: start-up to the shown window, the Windows program under Wine against

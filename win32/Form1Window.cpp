@@ -19,8 +19,8 @@ using hexconv::SystemColour;
 
 namespace {
 
-constexpr wchar_t className[] = L"HexConverterForm1";
-constexpr wchar_t title[] = L"Hex Converter";
+constexpr const wchar_t* className = L"HexConverterForm1";
+constexpr const wchar_t* title = L"Hex Converter";
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int iconResource = 1;
 constexpr UINT_PTR buttonSubclass = 1;
@@ -183,7 +183,7 @@ void Form1Window::createControls(HINSTANCE instance) {
     hidden_.at(1) = createChild(window_, instance, WC_EDITW, L"", ES_AUTOHSCROLL, 109);
 
     for (const Field each : {Field::Text1, Field::Text2, Field::Text3, Field::Text4}) {
-        setInputLimit(each, Form1::inputLimitOf(each));
+        limitInput(fieldHandle(each), Form1::inputLimitOf(each));
     }
     for (const Control each : {Control::Command1, Control::Command2, Control::Command3}) {
         SetWindowSubclass(controlHandle(each), &Form1Window::buttonProcedure, buttonSubclass,
@@ -581,9 +581,13 @@ void Form1Window::eventYield() {
 }
 
 void Form1Window::setInputLimit(Field field, int limit) {
+    limitInput(fieldHandle(field), limit);
+}
+
+void Form1Window::limitInput(HWND field, int limit) {
     // An edit control's own "no limit" is 0x7FFFFFFE characters.
     constexpr int editMaximum = 0x7FFFFFFE;
-    SendMessageW(fieldHandle(field), EM_SETLIMITTEXT,
+    SendMessageW(field, EM_SETLIMITTEXT,
                  static_cast<WPARAM>(limit >= editMaximum ? editMaximum : limit), 0);
 }
 

@@ -73,6 +73,7 @@ private:
     std::optional<hexconv::Control> controlOf(HWND control) const;
     std::optional<hexconv::Field> fieldOf(HWND control) const;
     void openClipboard() const;
+    static void limitInput(HWND field, int limit);
 
     HWND window_ = nullptr;
     std::array<HWND, 7> controls_{}; // in the order of Control

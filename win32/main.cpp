@@ -6,13 +6,14 @@
 
 #include <exception>
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
-                    int showCommand) {
+// The parameters keep the names that the Windows headers give them.
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR /*lpCmdLine*/,
+                    int nShowCmd) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     try {
-        Form1Window form(instance);
-        form.show(showCommand);
+        Form1Window form(hInstance);
+        form.show(nShowCmd);
         return form.runMessageLoop();
     } catch (const std::exception& failure) {
         MessageBoxW(nullptr, Utf16::fromUtf8(failure.what()).c_str(), L"Hex Converter",
