@@ -14,6 +14,7 @@
 
 namespace {
 
+// A little-endian number of one to four bytes.
 void append(QByteArray& out, quint32 value, int bytes) {
     for (int i = 0; i < bytes; ++i) {
         out.append(static_cast<char>((value >> (8 * i)) & 0xFFU));
@@ -45,7 +46,7 @@ QByteArray icoOf(const QImage& image) {
     append(out, 24, 2);
     append(out, 0, 4); // no compression
     append(out, side * rowBytes + side * maskRowBytes, 4);
-    append(out, 0, 16);
+    out.append(QByteArray(16, '\0')); // resolution and palette counts, all unset
     for (int y = side - 1; y >= 0; --y) { // bottom-up, blue green red
         for (int x = 0; x < side; ++x) {
             const QColor pixel = image.pixelColor(x, y);
