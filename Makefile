@@ -3,7 +3,7 @@
 BUILD_DIR  ?= build
 BUILD_TYPE ?= Release
 
-.PHONY: all deps configure build test run install lint bench sanitize fuzz package \
+.PHONY: all deps configure build test translations run install lint bench sanitize fuzz package \
 	reproducible-check screenshot windows-configure windows windows-check windows-bench clean
 
 all: build
@@ -20,6 +20,11 @@ build: configure
 
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+# Brings translations/*.ts up to date with the program's texts (Qt's lupdate): new texts arrive
+# unfinished, and the build refuses a catalogue with unfinished texts until they are translated.
+translations: configure
+	@cmake --build $(BUILD_DIR) --target update_translations
 
 # Builds only the program, none of the tests.
 run: configure

@@ -20,10 +20,6 @@ constexpr std::array<char32_t, 32> upperControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-// What a user can type instead, after any message about a character the code page lacks.
-const std::string accepted = " Type a character of that code page: ASCII or a Western European "
-                             "letter or sign such as \"\xc3\xa9\" or \"\xe2\x82\xac\".";
-
 std::string describe(std::u32string_view character) {
     const std::string codePoints = Failure::codePoints(character);
     const std::string quoted = Failure::quote(character);
@@ -38,19 +34,33 @@ std::uint8_t CodePage::codeOf(char32_t character) {
     }
     const auto* const found = std::find(upperControls.begin(), upperControls.end(), character);
     if (found == upperControls.end()) {
-        throw NotInCodePage("The character " + describe(std::u32string_view(&character, 1)) +
-                            " is not in the Windows-1252 code page." + accepted);
+        throw NotInCodePage(
+            HEXCONV_TRANSLATABLE("Failure",
+                                 "The character %1 is not in the Windows-1252 code page. Type a "
+                                 "character of that code page: ASCII or a Western European "
+                                 "letter or sign such as \"\xc3\xa9\" or \"\xe2\x82\xac\"."),
+            {describe(std::u32string_view(&character, 1))});
     }
     return static_cast<std::uint8_t>(0x80 + (found - upperControls.begin()));
 }
 
 std::uint8_t CodePage::codeOfCharacter(std::u32string_view character) {
     if (character.empty()) {
-        throw NotInCodePage("There is no character to convert." + accepted);
+        throw NotInCodePage(
+            HEXCONV_TRANSLATABLE("Failure",
+                                 "There is no character to convert. Type a character of that "
+                                 "code page: ASCII or a Western European letter or sign such as "
+                                 "\"\xc3\xa9\" or \"\xe2\x82\xac\"."),
+            {});
     }
     if (character.size() > 1) {
-        throw NotInCodePage("The character " + describe(character) +
-                            " is not a single character of the Windows-1252 code page." + accepted);
+        throw NotInCodePage(
+            HEXCONV_TRANSLATABLE("Failure",
+                                 "The character %1 is not a single character of the Windows-1252 "
+                                 "code page. Type a character of that code page: ASCII or a "
+                                 "Western European letter or sign such as \"\xc3\xa9\" or "
+                                 "\"\xe2\x82\xac\"."),
+            {describe(character)});
     }
     return codeOf(character.front());
 }
@@ -58,8 +68,10 @@ std::uint8_t CodePage::codeOfCharacter(std::u32string_view character) {
 char32_t CodePage::characterFor(double code) {
     const double whole = std::nearbyint(code);
     if (!(whole >= 0 && whole <= 255)) {
-        throw OutOfRange("There is no character with code " + Value::asciiTextForm(code) +
-                         ": codes run from 0 to 255.");
+        throw OutOfRange(
+            HEXCONV_TRANSLATABLE("Failure",
+                                 "There is no character with code %1: codes run from 0 to 255."),
+            {Value::asciiTextForm(code)});
     }
     const auto byte = static_cast<std::uint8_t>(whole);
     return byte >= 0x80 && byte < 0xA0 ? upperControls[byte - 0x80] : char32_t{byte};

@@ -16,8 +16,9 @@ constexpr std::size_t bitStringLength = 8;
 double bitAt(const std::u32string& text, std::size_t index) {
     const double digit = Value::readNumber(std::u32string_view(text).substr(index, 1));
     if (digit != 0 && digit != 1) {
-        throw InvalidBitString("A bit string holds only the digits 0 and 1, not " +
-                               Value::asciiTextForm(digit) + ".");
+        throw InvalidBitString(
+            HEXCONV_TRANSLATABLE("Failure", "A bit string holds only the digits 0 and 1, not %1."),
+            {Value::asciiTextForm(digit)});
     }
     return digit;
 }
@@ -72,8 +73,10 @@ Value Conversions::DecToBin(const Value& dec, const Yield& yield) {
     double number = dec.toNumber();
     if (!(number >= 0 && number <= 255 && number == std::floor(number))) {
         // Outside this domain the halving would settle at -1 or the padding never reach eight.
-        throw OutOfRange(Value::asciiTextForm(number) +
-                         " is not a byte value: a byte is a whole number from 0 to 255.");
+        throw OutOfRange(
+            HEXCONV_TRANSLATABLE("Failure",
+                                 "%1 is not a byte value: a byte is a whole number from 0 to 255."),
+            {Value::asciiTextForm(number)});
     }
     for (;;) {
         number /= 2;
@@ -98,8 +101,9 @@ Value Conversions::DecToBin(const Value& dec, const Yield& yield) {
 Value Conversions::BinToDec(const Value& bin, const Yield& yield) {
     std::u32string text = bin.toText();
     if (text.size() > bitStringLength) {
-        throw InvalidBitString("A bit string has at most 8 characters, not " +
-                               std::to_string(text.size()) + ".");
+        throw InvalidBitString(
+            HEXCONV_TRANSLATABLE("Failure", "A bit string has at most 8 characters, not %1."),
+            {std::to_string(text.size())});
     }
     while (text.size() != bitStringLength) {
         yield();
@@ -115,8 +119,10 @@ Value Conversions::BinToDec(const Value& bin, const Yield& yield) {
 Value Conversions::BinToHex(const Value& hexval) {
     const std::u32string text = hexval.toText();
     if (text.size() != bitStringLength) {
-        throw InvalidBitString("Two hex digits need a bit string of exactly 8 characters, not " +
-                               std::to_string(text.size()) + ".");
+        throw InvalidBitString(
+            HEXCONV_TRANSLATABLE(
+                "Failure", "Two hex digits need a bit string of exactly 8 characters, not %1."),
+            {std::to_string(text.size())});
     }
     return Value(hexDigit(nibbleAt(text, 0)) + hexDigit(nibbleAt(text, 4)));
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <utility>
 
 namespace hexconv {
 
@@ -42,6 +43,12 @@ std::string utf8(std::u32string_view text) {
 
 } // namespace
 
+Failure::Failure(const std::string& message) : std::runtime_error(message) {}
+
+Failure::Failure(MessageText text, std::vector<std::string> arguments)
+    : std::runtime_error(MessageText::fill(text.english, arguments)), text_(text),
+      arguments_(std::move(arguments)) {}
+
 std::string Failure::codePoints(std::u32string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size() && i < listedCodePoints; ++i) {
@@ -67,18 +74,23 @@ std::string Failure::quote(std::u32string_view text) {
 
 TypeMismatch TypeMismatch::notANumber(std::u32string_view text) {
     if (text.empty()) {
-        return TypeMismatch("An empty text does not read as a number.");
+        return {HEXCONV_TRANSLATABLE("Failure", "An empty text does not read as a number."), {}};
     }
-    return TypeMismatch(quote(text) + " does not read as a number: a number is written with the "
-                                      "digits 0-9, an optional sign and an optional point.");
+    return {HEXCONV_TRANSLATABLE("Failure", "%1 does not read as a number: a number is written "
+                                            "with the digits 0-9, an optional sign and an "
+                                            "optional point."),
+            {quote(text)}};
 }
 
 TypeMismatch TypeMismatch::notAHexDigit(std::u32string_view digit) {
-    static const std::string accepted = " Type one or two hex digits: 0-9 and A-F (either case).";
     if (digit.empty()) {
-        return TypeMismatch("There is no hex digit to convert." + accepted);
+        return {HEXCONV_TRANSLATABLE("Failure", "There is no hex digit to convert. Type one or two "
+                                                "hex digits: 0-9 and A-F (either case)."),
+                {}};
     }
-    return TypeMismatch(quote(digit) + " is not a hex digit." + accepted);
+    return {HEXCONV_TRANSLATABLE("Failure", "%1 is not a hex digit. Type one or two hex digits: "
+                                            "0-9 and A-F (either case)."),
+            {quote(digit)}};
 }
 
 } // namespace hexconv

@@ -1,27 +1,43 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "MessageText.h"
+
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hexconv {
 
-// The failures a conversion can raise. Each carries a message a user can read (UTF-8) that says
-// what was wrong with which text and what is accepted, and a short name that stays the same
-// whatever the text ("Type mismatch"). They report; they do not decide what the program does
-// next.
+// The failures a conversion can raise. Each carries a message a user can read that says what was
+// wrong with which text and what is accepted: as its translatable text and the arguments that
+// fill it in (UTF-8), and filled in English as what(), for logs and callers. Each has a short
+// name that stays the same whatever the text ("Type mismatch"), also translatable in the context
+// "Failure". They report; they do not decide what the program does next.
 class Failure : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    // A message that is not translated.
+    explicit Failure(const std::string& message);
+    Failure(MessageText text, std::vector<std::string> arguments);
 
-    virtual const char* name() const noexcept { return "Failure"; }
+    virtual const char* name() const noexcept {
+        return HEXCONV_TRANSLATABLE("Failure", "Failure").english;
+    }
+    // None for a message that is not translated.
+    const std::optional<MessageText>& text() const { return text_; }
+    const std::vector<std::string>& arguments() const { return arguments_; }
 
     // A text as a message shows it: "g" in quotes, cut after a few characters, or as code points
     // (U+0002) where it holds something that would print as nothing or as garbage.
     static std::string quote(std::u32string_view text);
     // "U+0065 U+0301": every code point of a (short) text.
     static std::string codePoints(std::u32string_view text);
+
+private:
+    std::optional<MessageText> text_;
+    std::vector<std::string> arguments_;
 };
 
 // A text that arithmetic must read as a number does not read as one.
@@ -33,14 +49,18 @@ public:
     // The same failure where the text was meant as one hex digit.
     static TypeMismatch notAHexDigit(std::u32string_view digit);
 
-    const char* name() const noexcept override { return "Type mismatch"; }
+    const char* name() const noexcept override {
+        return HEXCONV_TRANSLATABLE("Failure", "Type mismatch").english;
+    }
 };
 
 // A number outside what a step can take, such as a byte value that is not a whole number 0-255.
 class OutOfRange : public Failure {
 public:
     using Failure::Failure;
-    const char* name() const noexcept override { return "Out of range"; }
+    const char* name() const noexcept override {
+        return HEXCONV_TRANSLATABLE("Failure", "Out of range").english;
+    }
 };
 
 // A text handed over as a bit string that is too long, too short or holds digits other than 0
@@ -48,14 +68,18 @@ public:
 class InvalidBitString : public Failure {
 public:
     using Failure::Failure;
-    const char* name() const noexcept override { return "Invalid bit string"; }
+    const char* name() const noexcept override {
+        return HEXCONV_TRANSLATABLE("Failure", "Invalid bit string").english;
+    }
 };
 
 // A character that the single-byte code page does not hold, or no character at all.
 class NotInCodePage : public Failure {
 public:
     using Failure::Failure;
-    const char* name() const noexcept override { return "Not in the code page"; }
+    const char* name() const noexcept override {
+        return HEXCONV_TRANSLATABLE("Failure", "Not in the code page").english;
+    }
 };
 
 } // namespace hexconv

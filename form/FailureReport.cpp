@@ -3,33 +3,29 @@
 
 #include "Failure.h"
 
-#include <utility>
-
 namespace hexconv {
 
 namespace {
 
-std::pair<std::string, std::string> described(const std::exception_ptr& failure) {
-    try {
-        std::rethrow_exception(failure);
-    } catch (const Failure& error) {
-        return {error.what(), error.name()};
-    } catch (const std::exception& error) {
-        return {error.what(), "Unexpected failure"};
-    } catch (...) {
-        return {"Something unexpected went wrong; the conversion was not finished.",
-                "Unexpected failure"};
-    }
-}
+constexpr MessageText unexpected = HEXCONV_TRANSLATABLE("Failure", "Unexpected failure");
 
 } // namespace
 
-std::string FailureReport::messageOf(const std::exception_ptr& failure) {
-    return described(failure).first;
-}
-
-std::string FailureReport::nameOf(const std::exception_ptr& failure) {
-    return described(failure).second;
+FailureReport::FailureReport(const std::exception_ptr& failure) : name_(unexpected) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const Failure& error) {
+        message_ = error.text();
+        arguments_ = error.arguments();
+        english_ = error.what();
+        name_ = {"Failure", error.name()};
+    } catch (const std::exception& error) {
+        english_ = error.what();
+    } catch (...) {
+        message_ = HEXCONV_TRANSLATABLE(
+            "Failure", "Something unexpected went wrong; the conversion was not finished.");
+        english_ = message_->english;
+    }
 }
 
 } // namespace hexconv

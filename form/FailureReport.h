@@ -1,18 +1,35 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "MessageText.h"
+
 #include <exception>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace hexconv {
 
-// The words a user reads for a failure that no handler trapped, in UTF-8: what went wrong, and
-// the failure's short name. The program's own failures carry both; anything else is reported as
-// an unexpected failure. It words failures; it shows nothing.
+// The words a user reads for a failure that no handler trapped: what went wrong, as a
+// translatable text and its arguments, and the failure's short name. The program's own failures
+// carry both; anything else is reported as an unexpected failure. It words failures; it
+// translates and shows nothing.
 class FailureReport {
 public:
-    static std::string messageOf(const std::exception_ptr& failure);
-    static std::string nameOf(const std::exception_ptr& failure);
+    explicit FailureReport(const std::exception_ptr& failure);
+
+    // None where the message has no translation: a failure that is not the program's own.
+    const std::optional<MessageText>& message() const { return message_; }
+    const std::vector<std::string>& arguments() const { return arguments_; }
+    // The message filled in English (UTF-8).
+    const std::string& englishMessage() const { return english_; }
+    const MessageText& name() const { return name_; }
+
+private:
+    std::optional<MessageText> message_;
+    std::vector<std::string> arguments_;
+    std::string english_;
+    MessageText name_;
 };
 
 } // namespace hexconv

@@ -32,8 +32,9 @@ if(NOT count EQUAL wanted)
 endif()
 message(STATUS "all ${count} files installed")
 
+# In English, whatever the language of the user running the check.
 set(clean_environment --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
-                      --unset=XDG_SESSION_TYPE)
+                      --unset=XDG_SESSION_TYPE LANGUAGE=en)
 # Runs the installed program with no display variable set, the given variables and arguments.
 function(run_program)
     cmake_parse_arguments(PARSE_ARGV 0 run "" "" "ENV;ARGS")
@@ -101,3 +102,22 @@ if(NOT status MATCHES "timeout")
     message(FATAL_ERROR "QT_QPA_PLATFORM=offscreen did not start: status ${status}\n${err}")
 endif()
 message(STATUS "QT_QPA_PLATFORM=offscreen: started")
+
+# In German: its own words from the start, and Qt's own catalogue loaded (mapped into the running
+# program) for the context menus and buttons that Qt draws.
+expect(2 "" "hex-converter: unbekannte Option „--frobnicate“; siehe „hex-converter --help“.\n"
+       ENV LANGUAGE=de ARGS --frobnicate)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env ${clean_environment} LANGUAGE=de
+                    XDG_RUNTIME_DIR=${PREFIX}/runtime
+                    sh -c "\"$1\" -platform offscreen & pid=$!
+                           for i in $(seq 50); do
+                               grep -q /qtbase_de.qm /proc/$pid/maps && break
+                               sleep 0.1
+                           done
+                           grep /qtbase_de.qm /proc/$pid/maps; found=$?
+                           kill $pid; exit $found" sh ${PREFIX}/bin/hex-converter
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status STREQUAL "0")
+    message(FATAL_ERROR "in German, Qt's catalogue qtbase_de.qm was not loaded\n${err}")
+endif()
+message(STATUS "in German, Qt's catalogue is loaded: ${out}")

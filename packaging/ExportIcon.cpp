@@ -46,7 +46,7 @@ QByteArray icoOf(const QImage& image) {
     append(out, 24, 2);
     append(out, 0, 4); // no compression
     append(out, side * rowBytes + side * maskRowBytes, 4);
-    out.append(QByteArray(16, '\0')); // resolution and palette counts, all unset
+    out.append(QByteArray(16, '\0'));     // resolution and palette counts, all unset
     for (int y = side - 1; y >= 0; --y) { // bottom-up, blue green red
         for (int x = 0; x < side; ++x) {
             const QColor pixel = image.pixelColor(x, y);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLine.h"
 
+#include "Catalogue.h"
+
 #include <QCommandLineParser>
 
 namespace {
@@ -46,10 +48,6 @@ QString typed(const QStringList& arguments, const QString& name) {
     return QStringLiteral("--") + name;
 }
 
-QString refusal(const QString& problem) {
-    return QStringLiteral("hex-converter: %1; see \"hex-converter --help\".").arg(problem);
-}
-
 } // namespace
 
 CommandLine::CommandLine(const QStringList& arguments) {
@@ -71,11 +69,16 @@ CommandLine::CommandLine(const QStringList& arguments) {
         action_ = Action::Refuse;
         const QStringList unknown = parser.unknownOptionNames();
         // Otherwise a Qt option that takes a value came last, without one.
-        refusal_ = unknown.isEmpty()
-                       ? ::refusal(QStringLiteral("the option \"%1\" needs a value")
-                                       .arg(arguments.last().section(QLatin1Char('='), 0, 0)))
-                       : ::refusal(QStringLiteral("unknown option \"%1\"")
-                                       .arg(typed(arguments, unknown.first())));
+        refusal_ =
+            unknown.isEmpty()
+                ? Catalogue::text(HEXCONV_TRANSLATABLE("CommandLine",
+                                                       "hex-converter: the option \"%1\" needs a "
+                                                       "value; see \"hex-converter --help\"."),
+                                  {arguments.last().section(QLatin1Char('='), 0, 0)})
+                : Catalogue::text(HEXCONV_TRANSLATABLE("CommandLine",
+                                                       "hex-converter: unknown option \"%1\"; see "
+                                                       "\"hex-converter --help\"."),
+                                  {typed(arguments, unknown.first())});
         return;
     }
     if (parser.isSet(help)) {
@@ -88,7 +91,8 @@ CommandLine::CommandLine(const QStringList& arguments) {
 }
 
 QString CommandLine::usage() {
-    return QStringLiteral(
+    return Catalogue::text(HEXCONV_TRANSLATABLE(
+        "CommandLine",
         "Usage: hex-converter [--help | --version] [Qt options]\n"
         "Converts one character to its two hex digits and back, in a small window.\n"
         "\n"
@@ -102,7 +106,7 @@ QString CommandLine::usage() {
         "  -style NAME         the widget style, such as Fusion\n"
         "  -stylesheet FILE    a style sheet to draw the window with\n"
         "  -reverse            lay out from right to left\n"
-        "Arguments that are not options are ignored.\n");
+        "Arguments that are not options are ignored.\n"));
 }
 
 QString CommandLine::version() {

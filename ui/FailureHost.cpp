@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "FailureHost.h"
 
+#include "Catalogue.h"
 #include "FailureDialog.h"
 #include "FailureReport.h"
 
@@ -29,9 +30,11 @@ void FailureHost::report(QWidget* window, const std::exception_ptr& failure) {
 }
 
 QString FailureHost::messageOf(const std::exception_ptr& failure) {
-    return QString::fromStdString(hexconv::FailureReport::messageOf(failure));
+    const hexconv::FailureReport report(failure);
+    return report.message() ? Catalogue::text(*report.message(), report.arguments())
+                            : QString::fromStdString(report.englishMessage());
 }
 
 QString FailureHost::nameOf(const std::exception_ptr& failure) {
-    return QString::fromStdString(hexconv::FailureReport::nameOf(failure));
+    return Catalogue::text(hexconv::FailureReport(failure).name());
 }

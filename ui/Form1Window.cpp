@@ -2,6 +2,7 @@
 #include "Form1Window.h"
 
 #include "AppIcon.h"
+#include "Catalogue.h"
 #include "CharacterName.h"
 #include "FailureHost.h"
 #include "Form1Accessible.h"
@@ -50,6 +51,11 @@ QLineEdit* newHiddenField(QWidget* parent, const char* name, Field limitOf) {
     return field;
 }
 
+QString captionOf(Control control) {
+    const auto caption = Form1::captionOf(control);
+    return caption ? Catalogue::text(*caption) : QString();
+}
+
 QPushButton* newButton(QWidget* parent, const QString& caption, const char* name,
                        const QRect& rect) {
     auto* button = place(new QPushButton(caption, parent), name, rect);
@@ -89,23 +95,26 @@ Form1Window::Form1Window(QWidget* parent) : QWidget(parent) {
     setFont(font);
 
     // Created in Form1's tab order, so Qt's own focus chain agrees with focusNextPrevChild below.
-    Option1 = place(new OptionButton(QStringLiteral("ASCII"), this), "Option1",
+    Option1 = place(new OptionButton(captionOf(Control::Option1), this), "Option1",
                     twips(120, 960, 1575, 495));
-    Option3 = place(new OptionButton(QStringLiteral("Hex Decimal"), this), "Option3",
+    Option3 = place(new OptionButton(captionOf(Control::Option3), this), "Option3",
                     twips(120, 360, 1695, 495));
     Option1->pairWith(Option3);
     Text1 = newField(this, "Text1", twips(1800, 1080, 1215, 405), Field::Text1);
     Text3 = newField(this, "Text3", twips(1800, 480, 1215, 375), Field::Text3);
     Command1 =
-        newButton(this, QStringLiteral("Calculate"), "Command1", twips(360, 1800, 3735, 375));
-    Command2 = newButton(this, QStringLiteral("Copy"), "Command2", twips(3120, 1080, 1215, 375));
-    Command3 = newButton(this, QStringLiteral("Copy"), "Command3", twips(3120, 480, 1215, 375));
+        newButton(this, captionOf(Control::Command1), "Command1", twips(360, 1800, 3735, 375));
+    Command2 =
+        newButton(this, captionOf(Control::Command2), "Command2", twips(3120, 1080, 1215, 375));
+    Command3 =
+        newButton(this, captionOf(Control::Command3), "Command3", twips(3120, 480, 1215, 375));
 
     // Names a screen reader can speak where the captions alone ("Copy", no caption) say too little.
-    Text1->setAccessibleName(tr("Character"));
-    Text3->setAccessibleName(tr("Hex digits"));
-    Command2->setAccessibleName(tr("Copy character"));
-    Command3->setAccessibleName(tr("Copy hex digits"));
+    for (const Control control : Form1::TabOrder) {
+        if (const auto name = Form1::accessibleNameOf(control)) {
+            controlOf(control)->setAccessibleName(Catalogue::text(*name));
+        }
+    }
 
     Text2 = newHiddenField(this, "Text2", Field::Text2);
     Text4 = newHiddenField(this, "Text4", Field::Text4);

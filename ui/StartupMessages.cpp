@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "StartupMessages.h"
 
+#include "Catalogue.h"
+
 #include <QString>
 
 #include <cstdio>
@@ -41,31 +43,45 @@ void StartupMessages::release() {
 std::string StartupMessages::displaysTried(const std::vector<std::string>& plugins,
                                            const std::string& x11Display,
                                            const std::string& waylandDisplay) {
-    std::string named;
+    QString named;
     for (const std::string& plugin : plugins) {
-        std::string display;
+        QString display;
         if (plugin == "xcb") {
-            display = x11Display.empty() ? "an X11 display (DISPLAY is not set)"
-                                         : "the X11 display \"" + x11Display + "\"";
+            display = x11Display.empty()
+                          ? Catalogue::text(HEXCONV_TRANSLATABLE(
+                                "StartupMessages", "an X11 display (DISPLAY is not set)"))
+                          : Catalogue::text(
+                                HEXCONV_TRANSLATABLE("StartupMessages", "the X11 display \"%1\""),
+                                std::vector{x11Display});
         } else if (plugin.rfind("wayland", 0) == 0) {
             // Without WAYLAND_DISPLAY a Wayland client tries the socket "wayland-0".
-            display = "the Wayland display \"" +
-                      (waylandDisplay.empty() ? std::string("wayland-0") : waylandDisplay) + "\"";
+            display = Catalogue::text(
+                HEXCONV_TRANSLATABLE("StartupMessages", "the Wayland display \"%1\""),
+                std::vector{waylandDisplay.empty() ? std::string("wayland-0") : waylandDisplay});
         } else {
-            display = "a display through the \"" + plugin + "\" platform";
+            display = Catalogue::text(
+                HEXCONV_TRANSLATABLE("StartupMessages", "a display through the \"%1\" platform"),
+                std::vector{plugin});
         }
-        named += (named.empty() ? "" : " nor ") + display;
+        named = named.isEmpty()
+                    ? display
+                    : Catalogue::text(HEXCONV_TRANSLATABLE("StartupMessages", "%1 nor %2"),
+                                      QStringList{named, display});
     }
-    return named.empty() ? "a display" : named;
+    return (named.isEmpty() ? Catalogue::text(HEXCONV_TRANSLATABLE("StartupMessages", "a display"))
+                            : named)
+        .toStdString();
 }
 
 void StartupMessages::handle(QtMsgType type, const QMessageLogContext& context,
                              const QString& message) {
     const std::string text = message.toStdString();
     if (type == QtFatalMsg) {
-        std::fprintf(
-            stderr, "hex-converter: cannot open %s; the window cannot be shown.\n",
-            displaysTried(held().plugins, held().x11Display, held().waylandDisplay).c_str());
+        const QString line = Catalogue::text(
+            HEXCONV_TRANSLATABLE("StartupMessages",
+                                 "hex-converter: cannot open %1; the window cannot be shown."),
+            std::vector{displaysTried(held().plugins, held().x11Display, held().waylandDisplay)});
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
         std::fflush(stderr);
         std::_Exit(1);
     }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
+#include "Catalogue.h"
 #include "CommandLine.h"
 #include "Form1Window.h"
 #include "StartupMessages.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -37,16 +39,19 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
+    // Before anything is said: the user's language (QLocale reads LANGUAGE, LC_ALL, LC_MESSAGES
+    // and LANG without an application).
+    Catalogue::load(QLocale::system().uiLanguages());
     const CommandLine commandLine(arguments);
     switch (commandLine.action()) {
     case CommandLine::Action::ShowUsage:
-        std::fputs(qPrintable(CommandLine::usage()), stdout);
+        std::fputs(CommandLine::usage().toLocal8Bit().constData(), stdout);
         return 0;
     case CommandLine::Action::ShowVersion:
         std::printf("%s\n", qPrintable(CommandLine::version()));
         return 0;
     case CommandLine::Action::Refuse:
-        std::fprintf(stderr, "%s\n", qPrintable(commandLine.refusal()));
+        std::fprintf(stderr, "%s\n", commandLine.refusal().toLocal8Bit().constData());
         return 2;
     case CommandLine::Action::Start:
         break;
@@ -56,9 +61,10 @@ int main(int argc, char* argv[]) {
     const std::string x11Display = chosen(commandLine.x11Display(), "DISPLAY");
     const std::string waylandDisplay = environment("WAYLAND_DISPLAY");
     if (needsDisplayVariable && platform.empty() && x11Display.empty() && waylandDisplay.empty()) {
-        std::fputs("hex-converter: no display to open the window on (DISPLAY and WAYLAND_DISPLAY "
-                   "are not set)\n",
-                   stderr);
+        const QString line = Catalogue::text(HEXCONV_TRANSLATABLE(
+            "main", "hex-converter: no display to open the window on (DISPLAY and WAYLAND_DISPLAY "
+                    "are not set)"));
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
         return 1;
     }
     // The X11 window class: task bars match it to the desktop entry of the same id. (On Wayland
@@ -68,6 +74,7 @@ int main(int argc, char* argv[]) {
     StartupMessages::hold(x11Display, waylandDisplay);
     const QApplication application(argc, argv);
     StartupMessages::release();
+    Catalogue::install();
     QGuiApplication::setDesktopFileName(QStringLiteral(HEXCONV_APP_ID));
     Form1Window form;
     form.show();

@@ -115,6 +115,12 @@ HWND createChild(HWND parent, HINSTANCE instance, const wchar_t* kind, const wch
     return child;
 }
 
+// The English caption: this program is not translated yet, but its words are the catalogue's.
+std::wstring captionOf(Control control) {
+    const auto caption = Form1::captionOf(control);
+    return caption ? Utf16::fromUtf8(caption->english) : std::wstring();
+}
+
 bool keyDown(int key) {
     return (GetKeyState(key) & 0x8000) != 0;
 }
@@ -166,18 +172,19 @@ void Form1Window::createControls(HINSTANCE instance) {
     const DWORD field = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_LEFT | ES_AUTOHSCROLL;
     const DWORD button = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY;
     controls_.at(slot(Control::Option1)) =
-        createChild(window_, instance, WC_BUTTONW, L"ASCII", option | WS_TABSTOP | WS_GROUP, 101);
-    controls_.at(slot(Control::Option3)) =
-        createChild(window_, instance, WC_BUTTONW, L"Hex Decimal", option, 102);
+        createChild(window_, instance, WC_BUTTONW, captionOf(Control::Option1).c_str(),
+                    option | WS_TABSTOP | WS_GROUP, 101);
+    controls_.at(slot(Control::Option3)) = createChild(
+        window_, instance, WC_BUTTONW, captionOf(Control::Option3).c_str(), option, 102);
     controls_.at(slot(Control::Text1)) =
         createChild(window_, instance, WC_EDITW, L"", field | WS_GROUP, 103);
     controls_.at(slot(Control::Text3)) = createChild(window_, instance, WC_EDITW, L"", field, 104);
-    controls_.at(slot(Control::Command1)) =
-        createChild(window_, instance, WC_BUTTONW, L"Calculate", button, 105);
-    controls_.at(slot(Control::Command2)) =
-        createChild(window_, instance, WC_BUTTONW, L"Copy", button, 106);
-    controls_.at(slot(Control::Command3)) =
-        createChild(window_, instance, WC_BUTTONW, L"Copy", button, 107);
+    controls_.at(slot(Control::Command1)) = createChild(
+        window_, instance, WC_BUTTONW, captionOf(Control::Command1).c_str(), button, 105);
+    controls_.at(slot(Control::Command2)) = createChild(
+        window_, instance, WC_BUTTONW, captionOf(Control::Command2).c_str(), button, 106);
+    controls_.at(slot(Control::Command3)) = createChild(
+        window_, instance, WC_BUTTONW, captionOf(Control::Command3).c_str(), button, 107);
     // The conversions' working storage: never shown, out of reach of every key.
     hidden_.at(0) = createChild(window_, instance, WC_EDITW, L"", ES_AUTOHSCROLL, 108);
     hidden_.at(1) = createChild(window_, instance, WC_EDITW, L"", ES_AUTOHSCROLL, 109);
@@ -648,7 +655,8 @@ void Form1Window::setClipboardText(const std::u32string& text) {
 // A message box modal to the window, titled with the program's name: what went wrong, and below
 // it the failure's name.
 void Form1Window::reportFailure(const std::exception_ptr& failure) {
-    const std::wstring text = Utf16::fromUtf8(hexconv::FailureReport::messageOf(failure) + "\n\n" +
-                                              hexconv::FailureReport::nameOf(failure));
+    const hexconv::FailureReport report(failure);
+    const std::wstring text =
+        Utf16::fromUtf8(report.englishMessage() + "\n\n" + report.name().english);
     MessageBoxW(window_, text.c_str(), title, MB_OK | MB_ICONERROR);
 }

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "Catalogue.h"
 #include "Form1Fixture.h"
+#include "Languages.h"
 #include "LayoutCheck.h"
 
 #include <QWindow>
@@ -15,6 +17,17 @@ TEST_F(ScaledScreen, WindowIsTwiceTheSizeWithNothingClippedOrOverlapping) {
     EXPECT_EQ(form->grab().size(), QSize(602, 316));
     const std::vector<std::string> problems = LayoutCheck::problems(*form);
     EXPECT_TRUE(problems.empty()) << problems.front();
+}
+
+TEST_F(ScaledScreen, EveryShippedLanguageFitsItsWindowToo) {
+    for (const Language& language : shippedLanguages()) {
+        Catalogue::load({QString::fromLatin1(language.code)});
+        Form1Window translated;
+        translated.show();
+        const std::vector<std::string> problems = LayoutCheck::problems(translated);
+        EXPECT_TRUE(problems.empty()) << language.code << ": " << problems.front();
+    }
+    Catalogue::load({QStringLiteral("en")});
 }
 
 TEST_F(ScaledScreen, ConversionWorksTheSame) {

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: MIT
+#include "Catalogue.h"
+#include "CodePage.h"
+#include "Conversions.h"
+#include "Failure.h"
+#include "FailureDialog.h"
+#include "FailureHost.h"
+#include "Form1Window.h"
+#include "Languages.h"
+#include "LayoutCheck.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using hexconv::Control;
+
+// Each shipped language loaded before a window is made, English again after.
+class Translated : public testing::TestWithParam<Language> {
+protected:
+    void SetUp() override {
+        Catalogue::load({QString::fromLatin1(GetParam().code)});
+        Catalogue::install();
+        ASSERT_EQ(Catalogue::language(), GetParam().code);
+        form = std::make_unique<Form1Window>();
+    }
+    void TearDown() override {
+        form.reset();
+        Catalogue::load({QStringLiteral("en")});
+    }
+
+    std::unique_ptr<Form1Window> form;
+};
+
+QString english(Control control) {
+    return QString::fromUtf8(hexconv::Form1::captionOf(control)->english);
+}
+
+TEST_P(Translated, CaptionsAndAccessibleNamesSpeakTheLanguage) {
+    // "ASCII" is the same word in every language.
+    EXPECT_EQ(form->findChild<QRadioButton*>("Option1")->text(), english(Control::Option1));
+    EXPECT_NE(form->findChild<QRadioButton*>("Option3")->text(), english(Control::Option3));
+    EXPECT_NE(form->findChild<QPushButton*>("Command1")->text(), english(Control::Command1));
+    for (const char* copy : {"Command2", "Command3"}) {
+        EXPECT_EQ(form->findChild<QPushButton*>(copy)->text(), QString::fromUtf8(GetParam().copy));
+    }
+    for (const auto& [control, name] :
+         {std::pair{Control::Text1, "Text1"}, std::pair{Control::Text3, "Text3"},
+          std::pair{Control::Command2, "Command2"}, std::pair{Control::Command3, "Command3"}}) {
+        const QString spoken = form->findChild<QWidget*>(name)->accessibleName();
+        EXPECT_FALSE(spoken.isEmpty()) << name;
+        EXPECT_NE(spoken, QString::fromUtf8(hexconv::Form1::accessibleNameOf(control)->english))
+            << name;
+    }
+}
+
+// One failure of every kind, raised by the routines themselves: the words are the language's,
+// the text the user gave is still quoted as it was.
+TEST_P(Translated, FailuresOfEveryKindSpeakTheLanguageAndQuoteTheText) {
+    const auto yield = [] {};
+    const struct {
+        const char* kind;
+        std::function<void()> raise;
+        QString quoted;
+    } failures[] = {
+        {"TypeMismatch", [&] { hexconv::Conversions::HexToBin(hexconv::Value(U"0g"), yield); },
+         "\"g\""},
+        {"OutOfRange", [] { hexconv::CodePage::characterFor(256); }, "256"},
+        {"InvalidBitString", [] { hexconv::Conversions::BinToHex(hexconv::Value(U"101")); }, "3"},
+        {"NotInCodePage", [] { hexconv::CodePage::codeOfCharacter(U"\u4e2d"); }, "U+4E2D"},
+    };
+    for (const auto& failure : failures) {
+        std::exception_ptr raised;
+        std::string englishMessage;
+        std::string englishName;
+        try {
+            failure.raise();
+        } catch (const hexconv::Failure& error) {
+            raised = std::current_exception();
+            englishMessage = error.what();
+            englishName = error.name();
+        }
+        ASSERT_TRUE(raised) << failure.kind;
+        const QString message = FailureHost::messageOf(raised);
+        EXPECT_NE(message.toStdString(), englishMessage) << failure.kind;
+        EXPECT_TRUE(message.contains(failure.quoted))
+            << failure.kind << ": " << message.toStdString();
+        EXPECT_NE(FailureHost::nameOf(raised).toStdString(), englishName) << failure.kind;
+    }
+    EXPECT_NE(FailureHost::nameOf(std::make_exception_ptr(42)), "Unexpected failure");
+}
+
+TEST_P(Translated, LayoutAndTheFailureDialogHoldTheLongerWords) {
+    form->show();
+    const std::vector<std::string> problems = LayoutCheck::problems(*form);
+    EXPECT_TRUE(problems.empty()) << problems.front();
+    FailureDialog dialog(form.get(), FailureHost::messageOf(std::make_exception_ptr(42)),
+                         FailureHost::nameOf(std::make_exception_ptr(42)));
+    dialog.show();
+    EXPECT_GE(dialog.width(),
+              QFontMetrics(QApplication::font()).horizontalAdvance(dialog.windowTitle()) + 150);
+    EXPECT_EQ(dialog.windowTitle(), "Hex Converter"); // the program's name stays its own
+}
+
+TEST_P(Translated, QtsOwnContextMenuSpeaksTheLanguage) {
+    std::unique_ptr<QMenu> menu(form->findChild<QLineEdit*>("Text1")->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        texts << action->text().section(QLatin1Char('\t'), 0, 0); // without the shortcut
+    }
+    EXPECT_TRUE(texts.contains(QString::fromUtf8(GetParam().qtUndo)))
+        << texts.join(' ').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, Translated, testing::ValuesIn(shippedLanguages()),
+                         [](const auto& info) { return std::string(info.param.code); });
+
+TEST(TranslatedStart, EnglishFirstInTheListKeepsEnglishAndAnUnknownLanguageFallsBack) {
+    for (const QStringList& wanted :
+         {QStringList{"en_GB", "de"}, QStringList{"tlh", "pt_BR"}, QStringList{}}) {
+        Catalogue::load(wanted);
+        EXPECT_EQ(Catalogue::language(), "") << wanted.join(',').toStdString();
+        EXPECT_EQ(Catalogue::text(*hexconv::Form1::captionOf(Control::Command1)), "Calculate");
+    }
+    Catalogue::load({"pt_BR", "fr_CA", "de"}); // the first one shipped
+    EXPECT_EQ(Catalogue::language(), "fr");
+    Catalogue::load({"en"});
+}
+
+} // namespace
