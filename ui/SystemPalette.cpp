@@ -64,10 +64,8 @@ QColor SystemPalette::readableTextOn(const QColor& background, const QPalette& p
                static_cast<std::uint32_t>(colour.green()) << 8U |
                static_cast<std::uint32_t>(colour.blue()) << 16U;
     };
-    const std::uint32_t chosen = hexconv::TextColour::readableOn(
-        reference(background), reference(palette.color(QPalette::Text)));
-    return chosen == reference(palette.color(QPalette::Text))
-               ? palette.color(QPalette::Text)
-               : QColor(static_cast<int>(chosen & 0xFFU), static_cast<int>((chosen >> 8U) & 0xFFU),
-                        static_cast<int>((chosen >> 16U) & 0xFFU));
+    const QColor text = palette.color(QPalette::Text);
+    const std::uint32_t chosen =
+        hexconv::TextColour::readableOn(reference(background), reference(text));
+    return chosen == reference(text) ? text : resolve(SystemColour(chosen), palette);
 }

@@ -83,13 +83,12 @@ UnicodeData::UnicodeData() {
         FreeLibrary(library);
         return;
     }
-    icu_ = new Icu(icu);
+    icu_ = std::make_unique<Icu>(icu);
 }
 
 UnicodeData::~UnicodeData() {
     if (icu_ != nullptr) {
         FreeLibrary(icu_->library);
-        delete icu_;
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <memory>
 #include <string>
 
 // Unicode as Windows offers it to this program: the first character of a text (its first
@@ -29,5 +30,5 @@ private:
     std::u32string normalised(const std::u32string& cluster) const;
 
     struct Icu;
-    Icu* icu_ = nullptr;
+    std::unique_ptr<Icu> icu_;
 };
