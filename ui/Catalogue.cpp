@@ -75,25 +75,20 @@ bool Catalogue::hasQtCatalogue() {
 
 QString Catalogue::text(const hexconv::MessageText& message,
                         const std::vector<std::string>& arguments) {
-    QStringList strings;
-    for (const std::string& argument : arguments) {
-        strings.append(QString::fromStdString(argument));
-    }
-    return text(message, strings);
-}
-
-QString Catalogue::text(const hexconv::MessageText& message, const QStringList& arguments) {
     QString pattern;
     if (const auto& own = loaded().own) {
         pattern = own->translate(message.context, message.english);
     }
-    if (pattern.isEmpty()) {
-        pattern = QString::fromUtf8(message.english);
-    }
-    std::vector<std::string> filled;
-    filled.reserve(static_cast<std::size_t>(arguments.size()));
+    const std::string filled = hexconv::MessageText::fill(
+        pattern.isEmpty() ? std::string(message.english) : pattern.toStdString(), arguments);
+    return QString::fromStdString(filled);
+}
+
+QString Catalogue::text(const hexconv::MessageText& message, const QStringList& arguments) {
+    std::vector<std::string> strings;
+    strings.reserve(static_cast<std::size_t>(arguments.size()));
     for (const QString& argument : arguments) {
-        filled.push_back(argument.toStdString());
+        strings.push_back(argument.toStdString());
     }
-    return QString::fromStdString(hexconv::MessageText::fill(pattern.toStdString(), filled));
+    return text(message, strings);
 }
