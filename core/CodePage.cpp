@@ -20,10 +20,15 @@ constexpr std::array<char32_t, 32> upperControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-std::string describe(std::u32string_view character) {
-    const std::string codePoints = Failure::codePoints(character);
-    const std::string quoted = Failure::quote(character);
-    return quoted == codePoints ? codePoints : quoted + " (" + codePoints + ")";
+// The character quoted and followed by its code points, or its code points alone where it would
+// print as nothing.
+MessageArgument describe(std::u32string_view character) {
+    MessageArgument quoted = Failure::quote(character);
+    if (!quoted.pattern) {
+        return quoted;
+    }
+    return {HEXCONV_TRANSLATABLE("Failure", "\"%1\" (%2)"),
+            {quoted.parts.front(), Failure::codePoints(character)}};
 }
 
 } // namespace

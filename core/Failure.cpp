@@ -45,9 +45,10 @@ std::string utf8(std::u32string_view text) {
 
 Failure::Failure(const std::string& message) : std::runtime_error(message) {}
 
-Failure::Failure(MessageText text, std::vector<std::string> arguments)
-    : std::runtime_error(MessageText::fill(text.english, arguments)), text_(text),
-      arguments_(std::move(arguments)) {}
+Failure::Failure(MessageText text, std::vector<MessageArgument> arguments)
+    : std::runtime_error(
+          MessageText::compose(text, arguments, [](const MessageText& m) { return m.english; })),
+      text_(text), arguments_(std::move(arguments)) {}
 
 std::string Failure::codePoints(std::u32string_view text) {
     std::string out;
@@ -62,14 +63,15 @@ std::string Failure::codePoints(std::u32string_view text) {
     return text.size() > listedCodePoints ? out + " ..." : out;
 }
 
-std::string Failure::quote(std::u32string_view text) {
+MessageArgument Failure::quote(std::u32string_view text) {
     if (!std::all_of(text.begin(), text.end(), printable)) {
         return codePoints(text);
     }
-    std::string quoted(1, '"');
-    quoted += utf8(text.substr(0, quotedCharacters));
-    quoted += text.size() > quotedCharacters ? "...\"" : "\"";
-    return quoted;
+    std::string shown = utf8(text.substr(0, quotedCharacters));
+    if (text.size() > quotedCharacters) {
+        shown += "...";
+    }
+    return {HEXCONV_TRANSLATABLE("Failure", "\"%1\""), {shown}};
 }
 
 TypeMismatch TypeMismatch::notANumber(std::u32string_view text) {

@@ -20,24 +20,25 @@ class Failure : public std::runtime_error {
 public:
     // A message that is not translated.
     explicit Failure(const std::string& message);
-    Failure(MessageText text, std::vector<std::string> arguments);
+    Failure(MessageText text, std::vector<MessageArgument> arguments);
 
     virtual const char* name() const noexcept {
         return HEXCONV_TRANSLATABLE("Failure", "Failure").english;
     }
     // None for a message that is not translated.
     const std::optional<MessageText>& text() const { return text_; }
-    const std::vector<std::string>& arguments() const { return arguments_; }
+    const std::vector<MessageArgument>& arguments() const { return arguments_; }
 
-    // A text as a message shows it: "g" in quotes, cut after a few characters, or as code points
-    // (U+0002) where it holds something that would print as nothing or as garbage.
-    static std::string quote(std::u32string_view text);
+    // A text as a message shows it: "g" in the quotation marks of the message's language, cut
+    // after a few characters, or as code points (U+0002), unquoted, where it holds something that
+    // would print as nothing or as garbage.
+    static MessageArgument quote(std::u32string_view text);
     // "U+0065 U+0301": every code point of a (short) text.
     static std::string codePoints(std::u32string_view text);
 
 private:
     std::optional<MessageText> text_;
-    std::vector<std::string> arguments_;
+    std::vector<MessageArgument> arguments_;
 };
 
 // A text that arithmetic must read as a number does not read as one.

@@ -20,4 +20,23 @@ std::string MessageText::fill(const std::string& pattern,
     return out;
 }
 
+std::string MessageText::compose(const MessageText& text,
+                                 const std::vector<MessageArgument>& arguments,
+                                 const std::function<std::string(const MessageText&)>& patternOf) {
+    std::vector<std::string> filled;
+    filled.reserve(arguments.size());
+    for (const MessageArgument& argument : arguments) {
+        filled.push_back(argument.pattern ? fill(patternOf(*argument.pattern), argument.parts)
+                                          : argument.english());
+    }
+    return fill(patternOf(text), filled);
+}
+
+std::string MessageArgument::english() const {
+    if (pattern) {
+        return MessageText::fill(pattern->english, parts);
+    }
+    return parts.empty() ? std::string() : parts.front();
+}
+
 } // namespace hexconv

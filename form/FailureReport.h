@@ -20,14 +20,14 @@ public:
 
     // None where the message has no translation: a failure that is not the program's own.
     const std::optional<MessageText>& message() const { return message_; }
-    const std::vector<std::string>& arguments() const { return arguments_; }
+    const std::vector<MessageArgument>& arguments() const { return arguments_; }
     // The message filled in English (UTF-8).
     const std::string& englishMessage() const { return english_; }
     const MessageText& name() const { return name_; }
 
 private:
     std::optional<MessageText> message_;
-    std::vector<std::string> arguments_;
+    std::vector<MessageArgument> arguments_;
     std::string english_;
     MessageText name_;
 };

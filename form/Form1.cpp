@@ -42,42 +42,6 @@ int Form1::inputLimitOf(Field field) {
     return isVisible(field) ? InputLimit : unlimited;
 }
 
-std::optional<MessageText> Form1::captionOf(Control control) {
-    switch (control) {
-    case Control::Option1:
-        return HEXCONV_TRANSLATABLE("Form1", "ASCII");
-    case Control::Option3:
-        return HEXCONV_TRANSLATABLE("Form1", "Hex Decimal");
-    case Control::Command1:
-        return HEXCONV_TRANSLATABLE("Form1", "Calculate");
-    case Control::Command2:
-    case Control::Command3:
-        return HEXCONV_TRANSLATABLE("Form1", "Copy");
-    case Control::Text1:
-    case Control::Text3:
-        break;
-    }
-    return std::nullopt;
-}
-
-std::optional<MessageText> Form1::accessibleNameOf(Control control) {
-    switch (control) {
-    case Control::Text1:
-        return HEXCONV_TRANSLATABLE("Form1", "Character");
-    case Control::Text3:
-        return HEXCONV_TRANSLATABLE("Form1", "Hex digits");
-    case Control::Command2:
-        return HEXCONV_TRANSLATABLE("Form1", "Copy character");
-    case Control::Command3:
-        return HEXCONV_TRANSLATABLE("Form1", "Copy hex digits");
-    case Control::Option1:
-    case Control::Option3:
-    case Control::Command1:
-        break;
-    }
-    return std::nullopt;
-}
-
 void Form1::Command1_Click() {
     run([this] { calculate(); });
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "MessageText.h"
 #include "SystemColour.h"
 #include "Value.h"
 #include "WindowOperations.h"
@@ -32,11 +31,6 @@ public:
 
     // The field's limit at creation: InputLimit for the visible fields, none for the hidden ones.
     static int inputLimitOf(Field field);
-    // The caption a control shows; none for the fields.
-    static std::optional<MessageText> captionOf(Control control);
-    // What a screen reader calls a control where its caption alone says too little ("Copy") or
-    // it has none.
-    static std::optional<MessageText> accessibleNameOf(Control control);
 
     // The handlers, as the window's events run them.
     void Command1_Click();

@@ -29,7 +29,9 @@ public:
     virtual ~WindowOperations() = default;
 
     virtual std::u32string readText(Field field) const = 0;
-    // Also on locked and hidden fields.
+    // Also on locked and hidden fields. Afterwards the caret stands at the end of the new text,
+    // so that what the user types next follows what the program wrote ("4" made "04", then "1"
+    // typed, gives "041").
     virtual void replaceText(Field field, const std::u32string& text) = 0;
     virtual void setBackgroundColour(Field field, SystemColour colour) = 0;
     // Locked: the user can neither type, delete nor paste; the program still writes the text.

@@ -1,14 +1,14 @@
 # SPDX-License-Identifier: MIT
-# Fails unless every message of every catalogue has its translation: none unfinished, none
-# empty. Usage: cmake -DTS_FILES="a.ts|b.ts" -P CheckComplete.cmake
+# Fails unless every message of every catalogue has its translation, none empty, each with the
+# placeholders of its original: a text left unfinished would show English words in the middle of
+# another language, and a lost %1 would hide what the user typed.
+# Usage: cmake -DTS_FILES="a.ts|b.ts" -P CheckComplete.cmake
+cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/ReadCatalogue.cmake)
 string(REPLACE "|" ";" ts_files "${TS_FILES}")
 foreach(ts_file ${ts_files})
-    file(READ ${ts_file} catalogue)
-    string(REGEX MATCHALL "<translation type=\"unfinished\"|<translation></translation>|<translation/>"
-           open_entries "${catalogue}")
-    list(LENGTH open_entries open_count)
-    if(open_count GREATER 0)
-        message(FATAL_ERROR "${ts_file}: ${open_count} texts are not translated yet; "
-                            "translate them (Qt Linguist, or by hand) before building")
+    hexconv_read_catalogue(${ts_file} catalogue)
+    if(catalogue_COUNT EQUAL 0)
+        message(FATAL_ERROR "${ts_file}: no translated text")
     endif()
 endforeach()

@@ -122,6 +122,26 @@ Argumente, die keine Optionen sind, werden ignoriert.
         <source>Not in the code page</source>
         <translation>Nicht in der Codepage</translation>
     </message>
+    <message>
+        <source>Another program is using the clipboard, so nothing was copied. Press Copy again in a moment.</source>
+        <translation>Ein anderes Programm verwendet gerade die Zwischenablage, daher wurde nichts kopiert. Drücken Sie gleich noch einmal auf Kopieren.</translation>
+    </message>
+    <message>
+        <source>The clipboard did not take the text, so nothing was copied. Press Copy again.</source>
+        <translation>Die Zwischenablage hat den Text nicht angenommen, daher wurde nichts kopiert. Drücken Sie noch einmal auf Kopieren.</translation>
+    </message>
+    <message>
+        <source>Clipboard unavailable</source>
+        <translation>Zwischenablage nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>„%1“ (%2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

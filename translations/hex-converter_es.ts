@@ -122,6 +122,26 @@ Los argumentos que no son opciones se ignoran.
         <source>Not in the code page</source>
         <translation>No está en la página de códigos</translation>
     </message>
+    <message>
+        <source>Another program is using the clipboard, so nothing was copied. Press Copy again in a moment.</source>
+        <translation>Otro programa está usando el portapapeles, así que no se ha copiado nada. Vuelva a pulsar Copiar dentro de un momento.</translation>
+    </message>
+    <message>
+        <source>The clipboard did not take the text, so nothing was copied. Press Copy again.</source>
+        <translation>El portapapeles no ha aceptado el texto, así que no se ha copiado nada. Vuelva a pulsar Copiar.</translation>
+    </message>
+    <message>
+        <source>Clipboard unavailable</source>
+        <translation>Portapapeles no disponible</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>«%1» (%2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -122,6 +122,26 @@ Les arguments qui ne sont pas des options sont ignorés.
         <source>Not in the code page</source>
         <translation>Absent de la page de codes</translation>
     </message>
+    <message>
+        <source>Another program is using the clipboard, so nothing was copied. Press Copy again in a moment.</source>
+        <translation>Un autre programme utilise le presse-papiers, rien n’a donc été copié. Appuyez de nouveau sur Copier dans un instant.</translation>
+    </message>
+    <message>
+        <source>The clipboard did not take the text, so nothing was copied. Press Copy again.</source>
+        <translation>Le presse-papiers n’a pas accepté le texte, rien n’a donc été copié. Appuyez de nouveau sur Copier.</translation>
+    </message>
+    <message>
+        <source>Clipboard unavailable</source>
+        <translation>Presse-papiers indisponible</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>«&#xa0;%1&#xa0;» (%2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -73,22 +73,29 @@ bool Catalogue::hasQtCatalogue() {
     return loaded().qt != nullptr;
 }
 
-QString Catalogue::text(const hexconv::MessageText& message,
-                        const std::vector<std::string>& arguments) {
+namespace {
+
+// The pattern in the loaded language, UTF-8; English where there is none.
+std::string patternOf(const hexconv::MessageText& message) {
     QString pattern;
     if (const auto& own = loaded().own) {
         pattern = own->translate(message.context, message.english);
     }
-    const std::string filled = hexconv::MessageText::fill(
-        pattern.isEmpty() ? std::string(message.english) : pattern.toStdString(), arguments);
-    return QString::fromStdString(filled);
+    return pattern.isEmpty() ? std::string(message.english) : pattern.toStdString();
+}
+
+} // namespace
+
+QString Catalogue::text(const hexconv::MessageText& message,
+                        const std::vector<hexconv::MessageArgument>& arguments) {
+    return QString::fromStdString(hexconv::MessageText::compose(message, arguments, &patternOf));
 }
 
 QString Catalogue::text(const hexconv::MessageText& message, const QStringList& arguments) {
-    std::vector<std::string> strings;
+    std::vector<hexconv::MessageArgument> strings;
     strings.reserve(static_cast<std::size_t>(arguments.size()));
     for (const QString& argument : arguments) {
-        strings.push_back(argument.toStdString());
+        strings.emplace_back(argument.toStdString());
     }
     return text(message, strings);
 }

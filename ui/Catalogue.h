@@ -27,6 +27,6 @@ public:
     static bool hasQtCatalogue();
 
     static QString text(const hexconv::MessageText& message,
-                        const std::vector<std::string>& arguments = {});
+                        const std::vector<hexconv::MessageArgument>& arguments = {});
     static QString text(const hexconv::MessageText& message, const QStringList& arguments);
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "FailureDialog.h"
 
+#include "Form1Description.h"
+
 #include <QGridLayout>
 #include <QSpacerItem>
 
@@ -16,8 +18,8 @@ int widthForTitle(const QMessageBox& box) {
 } // namespace
 
 FailureDialog::FailureDialog(QWidget* window, const QString& message, const QString& name)
-    : QMessageBox(QMessageBox::Critical, QStringLiteral("Hex Converter"), message, QMessageBox::Ok,
-                  window) {
+    : QMessageBox(QMessageBox::Critical, QString::fromUtf8(hexconv::Form1Description::Title),
+                  message, QMessageBox::Ok, window) {
     setInformativeText(name);
     setWindowModality(Qt::WindowModal);
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {

@@ -6,6 +6,7 @@
 #include "CharacterName.h"
 #include "FailureHost.h"
 #include "Form1Accessible.h"
+#include "Form1Description.h"
 #include "OptionButton.h"
 #include "SystemPalette.h"
 
@@ -24,41 +25,49 @@ using hexconv::SystemColour;
 
 namespace {
 
-// The layout is designed in twips; at 96 dots per inch 15 twips make one logical pixel, and Qt
-// scales logical pixels on high-density screens.
-QRect twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
+using Description = hexconv::Form1Description;
+
+// Qt scales logical pixels on high-density screens: the layout is laid out at 96 dots per inch.
+QRect logicalPixels(const Description::Twips& at) {
+    constexpr int logicalDpi = 96;
+    return QRect(Description::pixels(at.left, logicalDpi), Description::pixels(at.top, logicalDpi),
+                 Description::pixels(at.width, logicalDpi),
+                 Description::pixels(at.height, logicalDpi));
 }
 
-template <typename Control> Control* place(Control* control, const char* name, const QRect& rect) {
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(rect);
+template <typename Widget> Widget* place(Widget* control, const Description::Item& item) {
+    control->setObjectName(QString::fromLatin1(item.name));
+    control->setGeometry(logicalPixels(item.place));
+    // Names a screen reader can speak where the caption alone ("Copy", none) says too little.
+    if (item.accessibleName) {
+        control->setAccessibleName(Catalogue::text(*item.accessibleName));
+    }
     return control;
 }
 
-QLineEdit* newField(QWidget* parent, const char* name, const QRect& rect, Field limitOf) {
-    auto* field = place(new QLineEdit(parent), name, rect);
-    field->setMaxLength(Form1::inputLimitOf(limitOf));
-    return field;
-}
-
-// The decimal and binary fields are the conversions' working storage: beyond the right edge,
-// hidden, and out of reach of every key.
-QLineEdit* newHiddenField(QWidget* parent, const char* name, Field limitOf) {
-    auto* field = newField(parent, name, twips(4800, 0, 1215, 375), limitOf);
-    field->setFocusPolicy(Qt::NoFocus);
-    field->hide();
-    return field;
-}
-
 QString captionOf(Control control) {
-    const auto caption = Form1::captionOf(control);
+    const auto& caption = Description::of(control).caption;
     return caption ? Catalogue::text(*caption) : QString();
 }
 
-QPushButton* newButton(QWidget* parent, const QString& caption, const char* name,
-                       const QRect& rect) {
-    auto* button = place(new QPushButton(caption, parent), name, rect);
+QLineEdit* newField(QWidget* parent, Field field) {
+    const Description::Item& item = Description::of(field);
+    auto* control = place(new QLineEdit(parent), item);
+    control->setMaxLength(Form1::inputLimitOf(field));
+    if (!item.visible) {
+        // The conversions' working storage, out of reach of every key.
+        control->setFocusPolicy(Qt::NoFocus);
+        control->hide();
+    }
+    return control;
+}
+
+OptionButton* newOption(QWidget* parent, Control control) {
+    return place(new OptionButton(captionOf(control), parent), Description::of(control));
+}
+
+QPushButton* newButton(QWidget* parent, Control control) {
+    auto* button = place(new QPushButton(captionOf(control), parent), Description::of(control));
     // A click leaves the caret where the user types; Tab still reaches the button.
     button->setFocusPolicy(Qt::TabFocus);
     // Outside a dialog an auto-default button is pressed by Enter only while it has the focus:
@@ -66,6 +75,19 @@ QPushButton* newButton(QWidget* parent, const QString& caption, const char* name
     button->setAutoDefault(true);
     button->setDefault(false);
     return button;
+}
+
+QFont windowFont() {
+    QFont font(QString::fromLatin1(Description::WindowFont.face));
+    font.setStyleHint(QFont::SansSerif); // where the face is missing, the system's sans-serif
+    // Single characters and hex digits need neither shaping nor kerning, and without them a
+    // field holding a long paste repaints (as its caret blinks) in a fraction of the time.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setKerning(false);
+    constexpr double centipointsPerPoint = 100.0;
+    font.setPointSizeF(Description::WindowFont.centipoints / centipointsPerPoint);
+    font.setWeight(static_cast<QFont::Weight>(Description::WindowFont.weight));
+    return font;
 }
 
 } // namespace
@@ -77,47 +99,25 @@ Form1Window::Form1Window(QWidget* parent) : QWidget(parent) {
     }();
     Q_UNUSED(accessibleInstalled);
 
-    setWindowTitle(QStringLiteral("Hex Converter"));
+    setWindowTitle(QString::fromUtf8(Description::Title));
     setWindowIcon(AppIcon::icon());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(twips(0, 0, 4515, 2370).size());
-
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif); // where Tahoma is missing, the system's sans-serif
-    // Single characters and hex digits need neither shaping nor kerning, and without them a
-    // field holding a long paste repaints (as its caret blinks) in a fraction of the time.
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    font.setKerning(false);
-    font.setPointSizeF(8.25);
-    font.setWeight(QFont::Bold);
-    setFont(font);
+    setFixedSize(logicalPixels(Description::ClientArea).size());
+    setFont(windowFont());
 
     // Created in Form1's tab order, so Qt's own focus chain agrees with focusNextPrevChild below.
-    Option1 = place(new OptionButton(captionOf(Control::Option1), this), "Option1",
-                    twips(120, 960, 1575, 495));
-    Option3 = place(new OptionButton(captionOf(Control::Option3), this), "Option3",
-                    twips(120, 360, 1695, 495));
+    Option1 = newOption(this, Control::Option1);
+    Option3 = newOption(this, Control::Option3);
     Option1->pairWith(Option3);
-    Text1 = newField(this, "Text1", twips(1800, 1080, 1215, 405), Field::Text1);
-    Text3 = newField(this, "Text3", twips(1800, 480, 1215, 375), Field::Text3);
-    Command1 =
-        newButton(this, captionOf(Control::Command1), "Command1", twips(360, 1800, 3735, 375));
-    Command2 =
-        newButton(this, captionOf(Control::Command2), "Command2", twips(3120, 1080, 1215, 375));
-    Command3 =
-        newButton(this, captionOf(Control::Command3), "Command3", twips(3120, 480, 1215, 375));
-
-    // Names a screen reader can speak where the captions alone ("Copy", no caption) say too little.
-    for (const Control control : Form1::TabOrder) {
-        if (const auto name = Form1::accessibleNameOf(control)) {
-            controlOf(control)->setAccessibleName(Catalogue::text(*name));
-        }
-    }
-
-    Text2 = newHiddenField(this, "Text2", Field::Text2);
-    Text4 = newHiddenField(this, "Text4", Field::Text4);
+    Text1 = newField(this, Field::Text1);
+    Text3 = newField(this, Field::Text3);
+    Command1 = newButton(this, Control::Command1);
+    Command2 = newButton(this, Control::Command2);
+    Command3 = newButton(this, Control::Command3);
+    Text2 = newField(this, Field::Text2);
+    Text4 = newField(this, Field::Text4);
 
     connect(Command1, &QPushButton::clicked, this, [this] { form_.Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { form_.Command2_Click(); });

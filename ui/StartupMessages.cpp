@@ -52,16 +52,17 @@ std::string StartupMessages::displaysTried(const std::vector<std::string>& plugi
                                 "StartupMessages", "an X11 display (DISPLAY is not set)"))
                           : Catalogue::text(
                                 HEXCONV_TRANSLATABLE("StartupMessages", "the X11 display \"%1\""),
-                                std::vector{x11Display});
+                                std::vector<hexconv::MessageArgument>{x11Display});
         } else if (plugin.rfind("wayland", 0) == 0) {
             // Without WAYLAND_DISPLAY a Wayland client tries the socket "wayland-0".
             display = Catalogue::text(
                 HEXCONV_TRANSLATABLE("StartupMessages", "the Wayland display \"%1\""),
-                std::vector{waylandDisplay.empty() ? std::string("wayland-0") : waylandDisplay});
+                std::vector<hexconv::MessageArgument>{
+                    waylandDisplay.empty() ? std::string("wayland-0") : waylandDisplay});
         } else {
             display = Catalogue::text(
                 HEXCONV_TRANSLATABLE("StartupMessages", "a display through the \"%1\" platform"),
-                std::vector{plugin});
+                std::vector<hexconv::MessageArgument>{plugin});
         }
         named = named.isEmpty()
                     ? display
@@ -80,7 +81,8 @@ void StartupMessages::handle(QtMsgType type, const QMessageLogContext& context,
         const QString line = Catalogue::text(
             HEXCONV_TRANSLATABLE("StartupMessages",
                                  "hex-converter: cannot open %1; the window cannot be shown."),
-            std::vector{displaysTried(held().plugins, held().x11Display, held().waylandDisplay)});
+            std::vector<hexconv::MessageArgument>{
+                displaysTried(held().plugins, held().x11Display, held().waylandDisplay)});
         std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
         std::fflush(stderr);
         std::_Exit(1);

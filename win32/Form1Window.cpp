@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "Form1Window.h"
 
+#include "Catalogue.h"
 #include "CharacterDescription.h"
+#include "Clipboard.h"
+#include "Dpi.h"
 #include "FailureReport.h"
+#include "Form1Description.h"
 #include "TextColour.h"
 #include "Utf16.h"
+#include "WindowFont.h"
 
 #include <commctrl.h>
 
-#include <algorithm>
+#include <memory>
 #include <stdexcept>
 
 using hexconv::Control;
@@ -19,36 +24,13 @@ using hexconv::SystemColour;
 
 namespace {
 
+using Description = hexconv::Form1Description;
+
 constexpr const wchar_t* className = L"HexConverterForm1";
-constexpr const wchar_t* title = L"Hex Converter";
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int iconResource = 1;
+constexpr int firstControlId = 101;
 constexpr UINT_PTR buttonSubclass = 1;
-
-struct Twips {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-// The visible controls in the order of Control, then the hidden fields, which lie beyond the
-// right edge of the client area.
-constexpr std::array<Twips, 7> controlTwips = {{{120, 960, 1575, 495},
-                                                {120, 360, 1695, 495},
-                                                {1800, 1080, 1215, 405},
-                                                {1800, 480, 1215, 375},
-                                                {360, 1800, 3735, 375},
-                                                {3120, 1080, 1215, 375},
-                                                {3120, 480, 1215, 375}}};
-constexpr Twips hiddenTwips = {4800, 0, 1215, 375};
-constexpr int clientWidthTwips = 4515;
-constexpr int clientHeightTwips = 2370;
-constexpr int twipsPerInch = 1440;
-
-int pixels(int twips, UINT dpi) {
-    return MulDiv(twips, static_cast<int>(dpi), twipsPerInch);
-}
 
 std::size_t slot(Control control) {
     return static_cast<std::size_t>(control);
@@ -58,45 +40,45 @@ std::size_t slot(Field field) {
     return static_cast<std::size_t>(field);
 }
 
-template <typename Function> Function user32(const char* name) {
-    // Windows 10 functions, looked up so that the program still starts where they are missing;
-    // through void (*)(), which any function pointer converts from and to without a warning.
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+const wchar_t* classOf(Description::Kind kind) {
+    return kind == Description::Kind::TextBox ? WC_EDITW : WC_BUTTONW;
 }
 
-UINT dpiOf(HWND window) {
-    using GetDpiForWindow = UINT(WINAPI*)(HWND);
-    static const auto forWindow = user32<GetDpiForWindow>("GetDpiForWindow");
-    if (forWindow != nullptr && window != nullptr) {
-        if (const UINT dpi = forWindow(window); dpi != 0) {
-            return dpi;
-        }
+// A control that begins a run of its kind begins a group, as a dialog's controls do; only the
+// first option carries the tab stop, as the option group counts as one stop.
+DWORD styleOf(const Description::Item& item, const Description::Item* previous) {
+    DWORD style = item.visible ? WS_VISIBLE : 0;
+    const bool opensGroup = previous == nullptr || previous->kind != item.kind;
+    switch (item.kind) {
+    case Description::Kind::OptionButton:
+        style |= BS_RADIOBUTTON | BS_NOTIFY;
+        break;
+    case Description::Kind::TextBox:
+        style |= WS_BORDER | ES_LEFT | ES_AUTOHSCROLL;
+        break;
+    case Description::Kind::PushButton:
+        style |= BS_PUSHBUTTON | BS_NOTIFY;
+        break;
     }
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
-}
-
-RECT frameFor(int clientWidth, int clientHeight, UINT dpi) {
-    using AdjustForDpi = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-    static const auto adjustForDpi = user32<AdjustForDpi>("AdjustWindowRectExForDpi");
-    RECT frame{0, 0, clientWidth, clientHeight};
-    if (adjustForDpi == nullptr || adjustForDpi(&frame, windowStyle, FALSE, 0, dpi) == 0) {
-        AdjustWindowRectEx(&frame, windowStyle, FALSE, 0);
+    if (opensGroup) {
+        style |= WS_GROUP;
     }
-    return frame;
+    if (item.tabStop && (opensGroup || item.kind != Description::Kind::OptionButton)) {
+        style |= WS_TABSTOP;
+    }
+    return style;
 }
 
-HFONT fontFor(UINT dpi) {
-    LOGFONTW font{};
-    font.lfHeight = -MulDiv(825, static_cast<int>(dpi), 72 * 100); // 8.25 point
-    font.lfWeight = FW_BOLD;
-    font.lfCharSet = ANSI_CHARSET;
-    font.lfQuality = DEFAULT_QUALITY;
-    wcscpy_s(font.lfFaceName, LF_FACESIZE, L"Tahoma");
-    return CreateFontIndirectW(&font);
+HWND createChild(HWND parent, HINSTANCE instance, const Description::Item& item, DWORD style,
+                 int id) {
+    const std::wstring caption = item.caption ? Catalogue::text(*item.caption) : std::wstring();
+    HWND child = CreateWindowExW(0, classOf(item.kind), caption.c_str(), WS_CHILD | style, 0, 0, 0,
+                                 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 instance, nullptr);
+    if (child == nullptr) {
+        throw std::runtime_error("The window's controls could not be created.");
+    }
+    return child;
 }
 
 COLORREF colourOf(SystemColour colour) {
@@ -104,25 +86,12 @@ COLORREF colourOf(SystemColour colour) {
                                       : static_cast<COLORREF>(colour.reference() & 0xFFFFFFU);
 }
 
-HWND createChild(HWND parent, HINSTANCE instance, const wchar_t* kind, const wchar_t* caption,
-                 DWORD style, int id) {
-    HWND child =
-        CreateWindowExW(0, kind, caption, WS_CHILD | style, 0, 0, 0, 0, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    if (child == nullptr) {
-        throw std::runtime_error("The window's controls could not be created.");
-    }
-    return child;
-}
-
-// The English caption: this program is not translated yet, but its words are the catalogue's.
-std::wstring captionOf(Control control) {
-    const auto caption = Form1::captionOf(control);
-    return caption ? Utf16::fromUtf8(caption->english) : std::wstring();
-}
-
 bool keyDown(int key) {
     return (GetKeyState(key) & 0x8000) != 0;
+}
+
+std::wstring title() {
+    return Utf16::fromUtf8(Description::Title);
 }
 
 } // namespace
@@ -145,8 +114,9 @@ Form1Window::Form1Window(HINSTANCE instance) {
     if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         throw std::runtime_error("The window class could not be registered.");
     }
-    window_ = CreateWindowExW(0, className, title, windowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    window_ =
+        CreateWindowExW(0, className, title().c_str(), windowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (window_ == nullptr) {
         throw std::runtime_error("The window could not be created.");
     }
@@ -154,40 +124,39 @@ Form1Window::Form1Window(HINSTANCE instance) {
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowClass.hIcon));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(windowClass.hIconSm));
     createControls(instance);
-    applyDpi(dpiOf(window_));
+    applyDpi(Dpi::of(window_));
 }
 
 Form1Window::~Form1Window() {
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
-    if (font_ != nullptr) {
-        DeleteObject(font_);
-    }
 }
 
 void Form1Window::createControls(HINSTANCE instance) {
-    // Created in tab order, so that the z-order a screen reader walks agrees with Tab.
-    const DWORD option = WS_VISIBLE | BS_RADIOBUTTON | BS_NOTIFY;
-    const DWORD field = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_LEFT | ES_AUTOHSCROLL;
-    const DWORD button = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY;
-    controls_.at(slot(Control::Option1)) =
-        createChild(window_, instance, WC_BUTTONW, captionOf(Control::Option1).c_str(),
-                    option | WS_TABSTOP | WS_GROUP, 101);
-    controls_.at(slot(Control::Option3)) = createChild(
-        window_, instance, WC_BUTTONW, captionOf(Control::Option3).c_str(), option, 102);
-    controls_.at(slot(Control::Text1)) =
-        createChild(window_, instance, WC_EDITW, L"", field | WS_GROUP, 103);
-    controls_.at(slot(Control::Text3)) = createChild(window_, instance, WC_EDITW, L"", field, 104);
-    controls_.at(slot(Control::Command1)) = createChild(
-        window_, instance, WC_BUTTONW, captionOf(Control::Command1).c_str(), button, 105);
-    controls_.at(slot(Control::Command2)) = createChild(
-        window_, instance, WC_BUTTONW, captionOf(Control::Command2).c_str(), button, 106);
-    controls_.at(slot(Control::Command3)) = createChild(
-        window_, instance, WC_BUTTONW, captionOf(Control::Command3).c_str(), button, 107);
-    // The conversions' working storage: never shown, out of reach of every key.
-    hidden_.at(0) = createChild(window_, instance, WC_EDITW, L"", ES_AUTOHSCROLL, 108);
-    hidden_.at(1) = createChild(window_, instance, WC_EDITW, L"", ES_AUTOHSCROLL, 109);
+    // Created in tab order, so that the z-order a screen reader walks agrees with Tab; the hidden
+    // fields last.
+    const Description::Item* previous = nullptr;
+    int id = firstControlId;
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const Description::Item& item = Description::Controls.at(i);
+        if (item.kind == Description::Kind::TextBox && item.accessibleName) {
+            // A screen reader names an edit control by the label just before it; each field
+            // has its own, never shown.
+            CreateWindowExW(0, WC_STATICW, Catalogue::text(*item.accessibleName).c_str(),
+                            WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, window_, nullptr,
+                            instance, nullptr);
+        }
+        controls_.at(i) = createChild(window_, instance, item, styleOf(item, previous), id++);
+        if (item.kind != Description::Kind::TextBox && item.accessibleName) {
+            annotations_.setName(controls_.at(i), Catalogue::text(*item.accessibleName));
+        }
+        previous = &item;
+    }
+    for (std::size_t i = 0; i < hidden_.size(); ++i) {
+        const Description::Item& item = Description::HiddenFields.at(i);
+        hidden_.at(i) = createChild(window_, instance, item, styleOf(item, nullptr), id++);
+    }
 
     for (const Field each : {Field::Text1, Field::Text2, Field::Text3, Field::Text4}) {
         limitInput(fieldHandle(each), Form1::inputLimitOf(each));
@@ -216,27 +185,27 @@ void Form1Window::createControls(HINSTANCE instance) {
 
 void Form1Window::applyDpi(UINT dpi) {
     dpi_ = dpi;
-    HFONT previous = font_;
-    font_ = fontFor(dpi);
-    const auto place = [this](HWND control, const Twips& at) {
-        SetWindowPos(control, nullptr, pixels(at.left, dpi_), pixels(at.top, dpi_),
-                     pixels(at.width, dpi_), pixels(at.height, dpi_),
+    // The new font before the old one goes: a control must never be left holding a deleted font.
+    auto font = std::make_unique<WindowFont>(dpi);
+    const auto place = [this, &font](HWND control, const Description::Twips& at) {
+        SetWindowPos(control, nullptr, Dpi::pixels(at.left, dpi_), Dpi::pixels(at.top, dpi_),
+                     Dpi::pixels(at.width, dpi_), Dpi::pixels(at.height, dpi_),
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font->handle()), TRUE);
     };
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        place(controls_.at(i), controlTwips.at(i));
+        place(controls_.at(i), Description::Controls.at(i).place);
     }
-    for (HWND field : hidden_) {
-        place(field, hiddenTwips);
+    for (std::size_t i = 0; i < hidden_.size(); ++i) {
+        place(hidden_.at(i), Description::HiddenFields.at(i).place);
     }
     if (tooltip_ != nullptr) {
-        SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+        SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font->handle()), TRUE);
     }
-    if (previous != nullptr) {
-        DeleteObject(previous);
-    }
-    const RECT frame = frameFor(pixels(clientWidthTwips, dpi), pixels(clientHeightTwips, dpi), dpi);
+    font_ = std::move(font);
+    const RECT frame =
+        Dpi::frameAround(Dpi::pixels(Description::ClientArea.width, dpi),
+                         Dpi::pixels(Description::ClientArea.height, dpi), windowStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -444,7 +413,9 @@ void Form1Window::handleCommand(HWND control, WORD notification) {
     case Control::Command1:
     case Control::Command2:
     case Control::Command3:
-        if (notification == BN_CLICKED) {
+        // A second click soon after the first is a double click to the button, which then
+        // reports only that: it is a click all the same.
+        if (notification == BN_CLICKED || notification == BN_DOUBLECLICKED) {
             if (*from == Control::Command1) {
                 form_.Command1_Click();
             } else if (*from == Control::Command2) {
@@ -518,13 +489,15 @@ LRESULT CALLBACK Form1Window::buttonProcedure(HWND button, UINT message, WPARAM 
     return DefSubclassProc(button, message, wParam, lParam);
 }
 
+// The tooltip and, for a screen reader, the description: which character the field begins with.
 void Form1Window::describeCharacterField() {
-    if (tooltip_ == nullptr) {
-        return;
-    }
     const std::u32string character = firstCharacter(readText(Field::Text1));
     std::wstring description = Utf16::fromUtf8(hexconv::CharacterDescription::describe(
         character, [this](char32_t codePoint) { return unicode_.nameOf(codePoint); }));
+    annotations_.setDescription(controlHandle(Control::Text1), description);
+    if (tooltip_ == nullptr) {
+        return;
+    }
     TOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.hwnd = window_;
@@ -543,7 +516,11 @@ std::u32string Form1Window::readText(Field field) const {
 }
 
 void Form1Window::replaceText(Field field, const std::u32string& text) {
-    SetWindowTextW(fieldHandle(field), Utf16::fromUtf32(text).c_str());
+    HWND control = fieldHandle(field);
+    SetWindowTextW(control, Utf16::fromUtf32(text).c_str());
+    // An edit control given a new text puts its caret at the start.
+    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(control));
+    SendMessageW(control, EM_SETSEL, end, static_cast<LPARAM>(end));
 }
 
 void Form1Window::setBackgroundColour(Field field, SystemColour colour) {
@@ -602,61 +579,21 @@ std::u32string Form1Window::firstCharacter(const std::u32string& text) const {
     return unicode_.firstCharacter(text);
 }
 
-// Another program may hold the clipboard for a moment; the copy waits a little for it, then
-// reports the failure rather than copying nothing in silence.
-void Form1Window::openClipboard() const {
-    constexpr int attempts = 20;
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        if (OpenClipboard(window_) != 0) {
-            return;
-        }
-        Sleep(10);
-    }
-    throw std::runtime_error("The clipboard is in use by another program; nothing was copied.");
-}
-
 void Form1Window::clearClipboard() {
-    openClipboard();
-    EmptyClipboard();
-    CloseClipboard();
+    Clipboard(window_).clear();
 }
 
-// As UTF-16 only: Windows derives the ANSI and OEM forms itself when a program asks for them.
 void Form1Window::setClipboardText(const std::u32string& text) {
-    const std::wstring units = Utf16::fromUtf32(text);
-    const std::size_t bytes = (units.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (memory == nullptr) {
-        throw std::runtime_error("There is not enough memory to copy the text.");
-    }
-    if (auto* target = static_cast<wchar_t*>(GlobalLock(memory))) {
-        std::copy(units.begin(), units.end(), target);
-        target[units.size()] = L'\0';
-        GlobalUnlock(memory);
-    }
-    try {
-        openClipboard();
-    } catch (...) {
-        GlobalFree(memory);
-        throw;
-    }
-    // The copy cleared the clipboard just before, which made this window its owner.
-    if (GetClipboardOwner() != window_) {
-        EmptyClipboard();
-    }
-    const bool placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-    CloseClipboard();
-    if (!placed) {
-        GlobalFree(memory);
-        throw std::runtime_error("The text could not be put on the clipboard.");
-    }
+    Clipboard(window_).setText(text);
 }
 
 // A message box modal to the window, titled with the program's name: what went wrong, and below
 // it the failure's name.
 void Form1Window::reportFailure(const std::exception_ptr& failure) {
     const hexconv::FailureReport report(failure);
-    const std::wstring text =
-        Utf16::fromUtf8(report.englishMessage() + "\n\n" + report.name().english);
-    MessageBoxW(window_, text.c_str(), title, MB_OK | MB_ICONERROR);
+    const std::wstring message = report.message()
+                                     ? Catalogue::text(*report.message(), report.arguments())
+                                     : Utf16::fromUtf8(report.englishMessage());
+    const std::wstring text = message + L"\n\n" + Catalogue::text(report.name());
+    MessageBoxW(window_, text.c_str(), title().c_str(), MB_OK | MB_ICONERROR);
 }

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Annotations.h"
 #include "Form1.h"
 #include "UnicodeData.h"
+#include "WindowFont.h"
 #include "WindowOperations.h"
 
 #include <windows.h>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 // The converter window on the Windows API: the top-level window and its seven controls and two
@@ -72,18 +75,18 @@ private:
     void describeCharacterField();
     std::optional<hexconv::Control> controlOf(HWND control) const;
     std::optional<hexconv::Field> fieldOf(HWND control) const;
-    void openClipboard() const;
     static void limitInput(HWND field, int limit);
 
     HWND window_ = nullptr;
     std::array<HWND, 7> controls_{}; // in the order of Control
     std::array<HWND, 2> hidden_{};   // Text2, Text4
     HWND tooltip_ = nullptr;
-    HFONT font_ = nullptr;
+    std::unique_ptr<WindowFont> font_;
     UINT dpi_ = 96;
     std::array<std::optional<hexconv::SystemColour>, 4> backgrounds_{};
     HWND lastFocus_ = nullptr;
     HWND focusBeforeClick_ = nullptr;
     UnicodeData unicode_;
+    Annotations annotations_;
     hexconv::Form1 form_{*this};
 };

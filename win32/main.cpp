@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "Catalogue.h"
+#include "Form1Description.h"
 #include "Form1Window.h"
 #include "Utf16.h"
 
@@ -11,12 +13,14 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR /*l
                     int nShowCmd) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
+    Catalogue::load(Catalogue::userLanguages());
     try {
         Form1Window form(hInstance);
         form.show(nShowCmd);
         return form.runMessageLoop();
     } catch (const std::exception& failure) {
-        MessageBoxW(nullptr, Utf16::fromUtf8(failure.what()).c_str(), L"Hex Converter",
+        MessageBoxW(nullptr, Utf16::fromUtf8(failure.what()).c_str(),
+                    Utf16::fromUtf8(hexconv::Form1Description::Title).c_str(),
                     MB_OK | MB_ICONERROR);
         return 1;
     }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "ControlPlaces.h"
 #include "Form1Fixture.h"
 #include "LayoutCheck.h"
 #include "TabCycles.h"
@@ -20,7 +21,7 @@ using WindowLayout = Form1Fixture;
 
 TEST_F(WindowLayout, HasItsTitleFixedSizeAndFont) {
     EXPECT_EQ(form->windowTitle(), "Hex Converter");
-    EXPECT_EQ(form->size(), QSize(301, 158));
+    EXPECT_EQ(form->size(), QSize(hexconv::clientWidth, hexconv::clientHeight));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->font().family(), "Tahoma");
     EXPECT_DOUBLE_EQ(form->font().pointSizeF(), 8.25);
@@ -29,23 +30,10 @@ TEST_F(WindowLayout, HasItsTitleFixedSizeAndFont) {
 }
 
 TEST_F(WindowLayout, PlacesEveryControlAtItsPosition) {
-    const struct {
-        const char* name;
-        QRect rect;
-        QString caption;
-    } controls[] = {
-        {"Option1", {8, 64, 105, 33}, "ASCII"},
-        {"Option3", {8, 24, 113, 33}, "Hex Decimal"},
-        {"Text1", {120, 72, 81, 27}, ""},
-        {"Text3", {120, 32, 81, 25}, ""},
-        {"Command1", {24, 120, 249, 25}, "Calculate"},
-        {"Command2", {208, 72, 81, 25}, "Copy"},
-        {"Command3", {208, 32, 81, 25}, "Copy"},
-    };
-    for (const auto& c : controls) {
+    for (const hexconv::ControlPlace& c : hexconv::controlPlaces) {
         QWidget* control = form->findChild<QWidget*>(c.name);
         ASSERT_NE(control, nullptr) << c.name;
-        EXPECT_EQ(control->geometry(), c.rect) << c.name;
+        EXPECT_EQ(control->geometry(), QRect(c.left, c.top, c.width, c.height)) << c.name;
         EXPECT_TRUE(control->isVisible()) << c.name;
         EXPECT_EQ(control->font(), form->font()) << c.name;
         if (auto* b = qobject_cast<QAbstractButton*>(control)) {
@@ -249,6 +237,15 @@ TEST_F(Caret, ClickingAButtonLeavesTheFocusInTheInputField) {
             EXPECT_EQ(focusName(), input) << name;
         }
     }
+}
+
+// The program's own write (the leading "0") leaves the caret at the end, where typing goes on.
+TEST_F(Caret, TypingAfterTheLeadingZeroGoesOnAtTheEnd) {
+    selectHexMode();
+    type("4");
+    calculate();
+    type("1");
+    EXPECT_EQ(field("Text3")->text(), "041");
 }
 
 TEST_F(Caret, SwitchingModeSelectsTheWholeTextSoTypingReplacesIt) {

@@ -5,6 +5,7 @@
 #include "Failure.h"
 #include "FailureDialog.h"
 #include "FailureHost.h"
+#include "Form1Description.h"
 #include "Form1Window.h"
 #include "Languages.h"
 #include "LayoutCheck.h"
@@ -42,7 +43,7 @@ protected:
 };
 
 QString english(Control control) {
-    return QString::fromUtf8(hexconv::Form1::captionOf(control)->english);
+    return QString::fromUtf8(hexconv::Form1Description::of(control).caption->english);
 }
 
 TEST_P(Translated, CaptionsAndAccessibleNamesSpeakTheLanguage) {
@@ -58,7 +59,8 @@ TEST_P(Translated, CaptionsAndAccessibleNamesSpeakTheLanguage) {
           std::pair{Control::Command2, "Command2"}, std::pair{Control::Command3, "Command3"}}) {
         const QString spoken = form->findChild<QWidget*>(name)->accessibleName();
         EXPECT_FALSE(spoken.isEmpty()) << name;
-        EXPECT_NE(spoken, QString::fromUtf8(hexconv::Form1::accessibleNameOf(control)->english))
+        EXPECT_NE(spoken,
+                  QString::fromUtf8(hexconv::Form1Description::of(control).accessibleName->english))
             << name;
     }
 }
@@ -67,16 +69,23 @@ TEST_P(Translated, CaptionsAndAccessibleNamesSpeakTheLanguage) {
 // the text the user gave is still quoted as it was.
 TEST_P(Translated, FailuresOfEveryKindSpeakTheLanguageAndQuoteTheText) {
     const auto yield = [] {};
+    const QString quotedG = QString::fromUtf8(GetParam().quotedG);
+    const QString quotedOmega = QString(quotedG).replace('g', QChar(0x03A9));
     const struct {
         const char* kind;
         std::function<void()> raise;
         QString quoted;
+        QString absent = {};
     } failures[] = {
         {"TypeMismatch", [&] { hexconv::Conversions::HexToBin(hexconv::Value(U"0g"), yield); },
-         "\"g\""},
+         quotedG},
+        // A character that would print as nothing is named, not quoted.
+        {"NamedNotQuoted", [&] { hexconv::Conversions::HexToBin(hexconv::Value(U"\2"), yield); },
+         "U+0002", QString(quotedG).replace('g', "U+0002")},
         {"OutOfRange", [] { hexconv::CodePage::characterFor(256); }, "256"},
         {"InvalidBitString", [] { hexconv::Conversions::BinToHex(hexconv::Value(U"101")); }, "3"},
-        {"NotInCodePage", [] { hexconv::CodePage::codeOfCharacter(U"\u4e2d"); }, "U+4E2D"},
+        {"NotInCodePage", [] { hexconv::CodePage::codeOfCharacter(U"\u03a9"); },
+         quotedOmega + " (U+03A9)"},
     };
     for (const auto& failure : failures) {
         std::exception_ptr raised;
@@ -94,6 +103,7 @@ TEST_P(Translated, FailuresOfEveryKindSpeakTheLanguageAndQuoteTheText) {
         EXPECT_NE(message.toStdString(), englishMessage) << failure.kind;
         EXPECT_TRUE(message.contains(failure.quoted))
             << failure.kind << ": " << message.toStdString();
+        EXPECT_TRUE(failure.absent.isEmpty() || !message.contains(failure.absent)) << failure.kind;
         EXPECT_NE(FailureHost::nameOf(raised).toStdString(), englishName) << failure.kind;
     }
     EXPECT_NE(FailureHost::nameOf(std::make_exception_ptr(42)), "Unexpected failure");
@@ -129,7 +139,8 @@ TEST(TranslatedStart, EnglishFirstInTheListKeepsEnglishAndAnUnknownLanguageFalls
          {QStringList{"en_GB", "de"}, QStringList{"tlh", "pt_BR"}, QStringList{}}) {
         Catalogue::load(wanted);
         EXPECT_EQ(Catalogue::language(), "") << wanted.join(',').toStdString();
-        EXPECT_EQ(Catalogue::text(*hexconv::Form1::captionOf(Control::Command1)), "Calculate");
+        EXPECT_EQ(Catalogue::text(*hexconv::Form1Description::of(Control::Command1).caption),
+                  "Calculate");
     }
     Catalogue::load({"pt_BR", "fr_CA", "de"}); // the first one shipped
     EXPECT_EQ(Catalogue::language(), "fr");

@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "CalculateExamples.h"
+#include "Catalogue.h"
+#include "ControlPlaces.h"
+#include "Languages.h"
 #include "TabCycles.h"
 #include "Utf16.h"
 #include "Win32Fixture.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <array>
+#include <string>
+#include <thread>
+#include <vector>
 
 using hexconv::Control;
 using hexconv::Field;
@@ -46,6 +53,32 @@ bool checked(HWND option) {
     return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+std::wstring windowText(HWND window) {
+    std::array<wchar_t, 256> text{};
+    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+// What a screen reader asks Windows for: the name of the control's accessible object.
+std::wstring accessibleName(HWND control) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                          IID_IAccessible, reinterpret_cast<void**>(&object)))) {
+        return L"(no accessible object)";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::wstring result = L"(no name)";
+    if (SUCCEEDED(object->get_accName(self, &name)) && name != nullptr) {
+        result = name;
+    }
+    SysFreeString(name);
+    object->Release();
+    return result;
+}
+
 } // namespace
 
 using Win32StartUp = Win32Fixture;
@@ -66,6 +99,9 @@ TEST_F(Win32StartUp, OpensInCharacterModeOnTheSystemColoursWithTheCaretInTheFiel
     if (GetSysColor(COLOR_CAPTIONTEXT) == RGB(0, 0, 0)) {
         EXPECT_EQ(active.text, RGB(255, 255, 255));
     }
+    // Each field is named by a label of its own, never by the other's.
+    EXPECT_EQ(accessibleName(control(Control::Text1)), L"Character");
+    EXPECT_EQ(accessibleName(control(Control::Text3)), L"Hex digits");
     type(L"x");
     EXPECT_EQ(text(Field::Text1), L"x");
     SendMessageW(control(Control::Text3), WM_CHAR, L'y', 0); // as a key would
@@ -83,23 +119,16 @@ TEST_F(Win32StartUp, HasItsTitleFrameIconFontAndTwipsLayout) {
     EXPECT_NE(SendMessageW(form->handle(), WM_GETICON, ICON_BIG, 0), 0);
     RECT client{};
     GetClientRect(form->handle(), &client);
-    EXPECT_EQ(client.right, 301);
-    EXPECT_EQ(client.bottom, 158);
-    struct Expected {
-        Control control;
-        RECT pixels;
-    };
-    for (const Expected& e : {Expected{Control::Option1, {8, 64, 113, 97}},
-                              Expected{Control::Option3, {8, 24, 121, 57}},
-                              Expected{Control::Text1, {120, 72, 201, 99}},
-                              Expected{Control::Text3, {120, 32, 201, 57}},
-                              Expected{Control::Command1, {24, 120, 273, 145}},
-                              Expected{Control::Command2, {208, 72, 289, 97}},
-                              Expected{Control::Command3, {208, 32, 289, 57}}}) {
-        const RECT at = clientRectOf(control(e.control));
+    EXPECT_EQ(client.right, hexconv::clientWidth);
+    EXPECT_EQ(client.bottom, hexconv::clientHeight);
+    for (const hexconv::ControlPlace& c : hexconv::controlPlaces) {
+        const RECT at = clientRectOf(control(c.control));
         EXPECT_EQ((std::array{at.left, at.top, at.right, at.bottom}),
-                  (std::array{e.pixels.left, e.pixels.top, e.pixels.right, e.pixels.bottom}))
-            << static_cast<int>(e.control);
+                  (std::array<LONG, 4>{c.left, c.top, c.left + c.width, c.top + c.height}))
+            << c.name;
+        std::array<wchar_t, 32> caption{};
+        GetWindowTextW(control(c.control), caption.data(), static_cast<int>(caption.size()));
+        EXPECT_EQ(std::wstring(caption.data()), Utf16::fromUtf8(c.caption)) << c.name;
     }
     for (const Field hidden : {Field::Text2, Field::Text4}) {
         EXPECT_FALSE(IsWindowVisible(form->fieldHandle(hidden)));
@@ -225,6 +254,15 @@ TEST_F(Win32Mouse, ConversionsInBothModesReachTheClipboardAndTheCaretStaysInTheF
     EXPECT_EQ(focusName(), "Text3");
 }
 
+// The program's own write (the leading "0") leaves the caret at the end, where typing goes on.
+TEST_F(Win32Mouse, TypingAfterTheLeadingZeroGoesOnAtTheEnd) {
+    selectHexMode();
+    type(L"4");
+    click(Control::Command1);
+    type(L"1");
+    EXPECT_EQ(text(Field::Text3), L"041");
+}
+
 TEST_F(Win32Mouse, VisibleFieldsStopAtTheInputLimit) {
     setClipboard(std::wstring(32768, L'7'));
     SendMessageW(control(Control::Text1), WM_PASTE, 0, 0);
@@ -281,6 +319,33 @@ TEST_F(Win32Failure, HexGIsReportedWithItsNameAndTheCaretComesBackSelected) {
     type(L"41");
     EXPECT_EQ(text(Field::Text3), L"41");
     EXPECT_TRUE(IsWindowEnabled(form->handle()));
+}
+
+// Another program holding the clipboard open: the copy waits a little, then says so.
+TEST_F(Win32Failure, ACopyWhileAnotherProgramHoldsTheClipboardSaysSoInItsOwnWords) {
+    setClipboard(L"before");
+    type(L"A");
+    HANDLE held = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([held, release] {
+        OpenClipboard(nullptr);
+        SetEvent(held);
+        WaitForSingleObject(release, INFINITE);
+        CloseClipboard();
+    });
+    WaitForSingleObject(held, INFINITE);
+    answerMessageBoxes();
+    click(Control::Command2);
+    SetEvent(release);
+    holder.join();
+    CloseHandle(held);
+    CloseHandle(release);
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].text, L"Another program is using the clipboard, so nothing was copied. "
+                             L"Press Copy again in a moment.\n\nClipboard unavailable");
+    EXPECT_EQ(clipboard(), L"before");
+    click(Control::Command2); // soon after the first: a double click to the button
+    EXPECT_EQ(clipboard(), L"A");
 }
 
 TEST_F(Win32Failure, CloseDuringAYieldEndsTheHandlerAndTheProgram) {
@@ -347,4 +412,101 @@ TEST_F(Win32StartUp, RunsWithItsManifestAndCarriesItsVersion) {
         << std::string(loaded.begin(), loaded.end()); // a path in ASCII
     EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()),
               DPI_AWARENESS_PER_MONITOR_AWARE);
+}
+
+// A user whose Windows prefers one of the shipped languages.
+class Win32Language : public Win32Fixture, public testing::WithParamInterface<Language> {
+protected:
+    void SetUp() override {
+        Catalogue::load({Utf16::fromUtf8(GetParam().code) + L"-XX", L"en-US"});
+        Win32Fixture::SetUp();
+    }
+    void TearDown() override {
+        Win32Fixture::TearDown();
+        Catalogue::load({});
+    }
+};
+
+TEST_P(Win32Language, CaptionsNamesAndFailuresSpeakTheLanguageWithItsQuotationMarks) {
+    ASSERT_EQ(Catalogue::language(), GetParam().code);
+    for (const Control copy : {Control::Command2, Control::Command3}) {
+        EXPECT_EQ(windowText(control(copy)), Utf16::fromUtf8(GetParam().copy));
+    }
+    EXPECT_NE(windowText(control(Control::Option3)), L"Hex Decimal");
+    EXPECT_NE(windowText(control(Control::Command1)), L"Calculate");
+    EXPECT_EQ(accessibleName(control(Control::Text1)), Utf16::fromUtf8(GetParam().character));
+    EXPECT_NE(accessibleName(control(Control::Text3)), L"Hex digits");
+    EXPECT_NE(accessibleName(control(Control::Text3)), accessibleName(control(Control::Text1)));
+    selectHexMode();
+    type(L"g");
+    answerMessageBoxes();
+    click(Control::Command1);
+    ASSERT_EQ(boxes.size(), 1U);
+    const std::wstring quoted = Utf16::fromUtf8(GetParam().quotedG);
+    EXPECT_EQ(boxes[0].text.substr(0, quoted.size()), quoted) << GetParam().code;
+    const std::wstring name = L"\n\n" + Utf16::fromUtf8(GetParam().typeMismatch);
+    EXPECT_EQ(boxes[0].text.substr(boxes[0].text.size() - name.size()), name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, Win32Language, testing::ValuesIn(shippedLanguages()),
+                         [](const auto& info) { return std::string(info.param.code); });
+
+// Measured with the window's own font, as Windows draws them: every caption of every language
+// fits its control on a screen at 96 and at 144 dots per inch. (The fixture's tear-down takes the
+// quit messages that the windows leave as they close.)
+using Win32Languages = Win32Fixture;
+
+TEST_F(Win32Languages, EveryCaptionFitsItsControlAt96And144Dpi) {
+    std::vector<std::wstring> languages = {L"en-US"};
+    for (const Language& language : shippedLanguages()) {
+        languages.push_back(Utf16::fromUtf8(language.code));
+    }
+    for (const std::wstring& language : languages) {
+        Catalogue::load({language});
+        Form1Window form(GetModuleHandleW(nullptr));
+        for (const UINT dpi : {96U, 144U}) {
+            RECT frame{};
+            GetWindowRect(form.handle(), &frame);
+            SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                         reinterpret_cast<LPARAM>(&frame));
+            for (const Control each : {Control::Option1, Control::Option3, Control::Command1,
+                                       Control::Command2, Control::Command3}) {
+                HWND button = form.controlHandle(each);
+                const std::wstring caption = windowText(button);
+                HDC context = GetDC(button);
+                const auto font = reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0));
+                HGDIOBJ previous = SelectObject(context, font);
+                SIZE text{};
+                GetTextExtentPoint32W(context, caption.c_str(), static_cast<int>(caption.size()),
+                                      &text);
+                SelectObject(context, previous);
+                ReleaseDC(button, context);
+                RECT area{};
+                GetClientRect(button, &area);
+                // An option's round indicator and the gap after it, a button's frame and margin.
+                const bool option = each == Control::Option1 || each == Control::Option3;
+                const int around = option ? MulDiv(13 + 4, static_cast<int>(dpi), 96)
+                                          : MulDiv(8, static_cast<int>(dpi), 96);
+                EXPECT_LE(text.cx + around, area.right)
+                    << std::string(caption.begin(), caption.end()) << " at " << dpi;
+                EXPECT_LE(text.cy + 4, area.bottom) << dpi;
+            }
+        }
+    }
+    Catalogue::load({});
+}
+
+// Under Wine the user's Windows language follows LANG: this test runs as the user's own setting
+// has it, and again in German and in French (Windows.ProgramSpeaksTheUsersLanguage).
+TEST(Win32UserLanguage, TheProgramTakesTheFirstLanguageTheUserPrefers) {
+    std::array<wchar_t, 64> lang{};
+    GetEnvironmentVariableW(L"LANG", lang.data(), static_cast<DWORD>(lang.size()));
+    const std::wstring code = std::wstring(lang.data()).substr(0, 2);
+    const std::vector<std::wstring> preferred = Catalogue::userLanguages();
+    ASSERT_FALSE(preferred.empty());
+    Catalogue::load(preferred);
+    const bool shipped = code == L"de" || code == L"es" || code == L"fr";
+    EXPECT_EQ(Catalogue::language(), shipped ? std::string(code.begin(), code.end()) : "");
+    EXPECT_EQ(preferred.front().substr(0, 2), shipped ? code : preferred.front().substr(0, 2));
+    Catalogue::load({});
 }

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <vector>
+
+// The languages the program ships, each with words of its own that a reference outside the
+// program's catalogue gives: the usual "Copy" of that language's desktops, the "Undo" of Qt's
+// own catalogue (qtbase), as the fields' context menu shows it, "g" in the language's
+// quotation marks (French with no-break spaces inside), the usual word for "Character", and the
+// name Windows' own Basic gives the type-mismatch failure in that language. One table for every
+// front end.
+struct Language {
+    const char* code;
+    const char* copy;
+    const char* qtUndo;
+    const char* quotedG;
+    const char* character;
+    const char* typeMismatch;
+};
+
+inline const std::vector<Language>& shippedLanguages() {
+    static const std::vector<Language> languages = {
+        {"de", "Kopieren",
+         "&R\xc3\xbc"
+         "ckg\xc3\xa4ngig",
+         "\xe2\x80\x9eg\xe2\x80\x9c", "Zeichen", "Typen unvertr\xc3\xa4glich"},
+        {"es", "Copiar", "&Deshacer", "\xc2\xabg\xc2\xbb",
+         "Car\xc3\xa1"
+         "cter",
+         "No coinciden los tipos"},
+        {"fr", "Copier", "&Annuler", "\xc2\xab\xc2\xa0g\xc2\xa0\xc2\xbb", "Caract\xc3\xa8re",
+         "Incompatibilit\xc3\xa9 de type"},
+    };
+    return languages;
+}

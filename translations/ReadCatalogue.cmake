@@ -1,0 +1,76 @@
+# SPDX-License-Identifier: MIT
+# Reads one catalogue (Qt .ts) and checks it as the build needs it: every text translated, none
+# empty, and every placeholder (%1 to %9) of the original in the translation, none added. Sets
+# PREFIX_COUNT and, for i from 0, PREFIX_CONTEXT_i, PREFIX_SOURCE_i and PREFIX_TRANSLATION_i, as
+# the file writes them (XML escapes and all). A failed check stops with an error that names the
+# file and the text.
+
+# The text between the first OPEN and the CLOSE after it.
+function(hexconv_between text open close out)
+    string(FIND "${text}" "${open}" at)
+    if(at EQUAL -1)
+        set(${out} "" PARENT_SCOPE)
+        return()
+    endif()
+    string(LENGTH "${open}" length)
+    math(EXPR at "${at} + ${length}")
+    string(SUBSTRING "${text}" ${at} -1 rest)
+    string(FIND "${rest}" "${close}" end)
+    string(SUBSTRING "${rest}" 0 ${end} between)
+    set(${out} "${between}" PARENT_SCOPE)
+endfunction()
+
+function(hexconv_placeholders text out)
+    string(REGEX MATCHALL "%[1-9]" found "${text}")
+    if(found)
+        list(SORT found)
+    endif()
+    set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
+function(hexconv_read_catalogue ts_file prefix)
+    file(READ "${ts_file}" rest)
+    set(count 0)
+    set(context "")
+    while(TRUE)
+        string(FIND "${rest}" "<name>" name_at)
+        string(FIND "${rest}" "<message>" message_at)
+        if(message_at EQUAL -1)
+            break()
+        endif()
+        if(NOT name_at EQUAL -1 AND name_at LESS message_at)
+            string(SUBSTRING "${rest}" ${name_at} -1 rest)
+            hexconv_between("${rest}" "<name>" "</name>" context)
+            string(SUBSTRING "${rest}" 6 -1 rest)
+            continue()
+        endif()
+        string(SUBSTRING "${rest}" ${message_at} -1 rest)
+        string(FIND "${rest}" "</message>" end)
+        string(SUBSTRING "${rest}" 0 ${end} message)
+        string(SUBSTRING "${rest}" ${end} -1 rest)
+
+        hexconv_between("${message}" "<source>" "</source>" source)
+        string(FIND "${message}" "<translation" translation_at)
+        string(SUBSTRING "${message}" ${translation_at} -1 translation)
+        if(translation MATCHES "^<translation/>" OR translation MATCHES "^<translation type=")
+            message(FATAL_ERROR "${ts_file}: \"${source}\" is not translated yet; translate it "
+                                "(Qt Linguist, or by hand) before building")
+        endif()
+        hexconv_between("${translation}" "<translation>" "</translation>" translation)
+        if(translation STREQUAL "")
+            message(FATAL_ERROR "${ts_file}: the translation of \"${source}\" is empty")
+        endif()
+        hexconv_placeholders("${source}" wanted)
+        hexconv_placeholders("${translation}" given)
+        if(NOT wanted STREQUAL given)
+            message(FATAL_ERROR "${ts_file}: the translation of \"${source}\" must hold the "
+                                "placeholders \"${wanted}\" of the original, no more and no "
+                                "fewer, but holds \"${given}\"")
+        endif()
+        set(${prefix}_CONTEXT_${count} "${context}" PARENT_SCOPE)
+        set(${prefix}_SOURCE_${count} "${source}" PARENT_SCOPE)
+        set(${prefix}_TRANSLATION_${count} "${translation}" PARENT_SCOPE)
+        math(EXPR count "${count} + 1")
+    endwhile()
+    set(${prefix}_COUNT ${count} PARENT_SCOPE)
+endfunction()

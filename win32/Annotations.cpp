@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#include "Annotations.h"
+
+// The identifiers of Dynamic Annotation, defined in this file.
+#include <initguid.h>
+
+#include <oleacc.h>
+
+#include <algorithm>
+#include <array>
+
+Annotations::Annotations() {
+    // The window's thread is a single-threaded apartment; S_FALSE: it was one already.
+    const HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    comStarted_ = SUCCEEDED(started);
+    void* services = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IAccPropServices, &services))) {
+        services_ = static_cast<IAccPropServices*>(services);
+    }
+}
+
+Annotations::~Annotations() {
+    if (services_ != nullptr) {
+        std::array<MSAAPROPID, 2> properties = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
+        for (HWND control : annotated_) {
+            services_->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                      properties.data(), static_cast<int>(properties.size()));
+        }
+        services_->Release();
+    }
+    if (comStarted_) {
+        CoUninitialize();
+    }
+}
+
+void Annotations::setName(HWND control, const std::wstring& name) {
+    set(control, PROPID_ACC_NAME, name);
+}
+
+void Annotations::setDescription(HWND control, const std::wstring& description) {
+    set(control, PROPID_ACC_DESCRIPTION, description);
+}
+
+void Annotations::set(HWND control, const GUID& property, const std::wstring& text) {
+    if (services_ == nullptr ||
+        FAILED(services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                         property, text.c_str()))) {
+        return;
+    }
+    if (std::find(annotated_.begin(), annotated_.end(), control) == annotated_.end()) {
+        annotated_.push_back(control);
+    }
+}

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct IAccPropServices;
+
+// Names and descriptions that a screen reader speaks for controls whose caption says too little,
+// set through Windows' Dynamic Annotation (IAccPropServices) and cleared again with this object.
+// Where Windows does not offer it (Wine does not) nothing is set, and the controls keep what
+// Windows gives them by default. It creates no control.
+class Annotations {
+public:
+    Annotations();
+    ~Annotations();
+    Annotations(const Annotations&) = delete;
+    Annotations& operator=(const Annotations&) = delete;
+    Annotations(Annotations&&) = delete;
+    Annotations& operator=(Annotations&&) = delete;
+
+    void setName(HWND control, const std::wstring& name);
+    void setDescription(HWND control, const std::wstring& description);
+
+private:
+    void set(HWND control, const GUID& property, const std::wstring& text);
+
+    IAccPropServices* services_ = nullptr;
+    bool comStarted_ = false;
+    std::vector<HWND> annotated_;
+};
