@@ -4,7 +4,8 @@ BUILD_DIR  ?= build
 BUILD_TYPE ?= Release
 
 .PHONY: all deps configure build test translations run install lint bench sanitize fuzz package \
-	reproducible-check screenshot windows-configure windows windows-check windows-bench clean
+	reproducible-check screenshot windows-configure windows windows-run windows-check windows-bench \
+	clean
 
 all: build
 
@@ -106,22 +107,35 @@ fuzz:
 	@scripts/run-fuzzers $(FUZZ_DIR)/tests/fuzz $(FUZZ_SECONDS)
 
 # The Windows program, cross-built with MinGW-w64: build-windows/hex-converter.exe, one static
-# executable, and its installer (NSIS). windows-check also runs clang-tidy over win32/ and every
-# Windows test under Wine: the core and the shared Form1, the real window driven with input on
-# Xvfb, the real program driven by xdotool, the installer installing and uninstalling.
+# executable, its installer (NSIS) and a portable zip. With SIGN_CERT and SIGN_KEY (PEM files of
+# a code-signing certificate and its key) the program, the uninstaller and the installer are
+# signed. windows-check also runs clang-tidy over win32/ and every Windows test under Wine: the
+# core and the shared Form1, the real window driven with input on Xvfb, the real program driven
+# by xdotool, the installer installing and uninstalling, the signatures.
 WINDOWS_DIR ?= build-windows
-WINDOWS_DEPS = g++-mingw-w64-x86-64-posix wine64 googletest nsis xvfb xauth x11-utils openbox \
-	xdotool xclip
+WINDOWS_DEPS = g++-mingw-w64-x86-64-posix wine64 googletest nsis osslsigncode openssl xvfb xauth \
+	x11-utils openbox xdotool xclip
+SIGN_CERT ?=
+SIGN_KEY ?=
 
 windows-configure:
 	@scripts/install-deps $(WINDOWS_DEPS)
 	@cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-		-DHEXCONV_GTEST_SOURCE=/usr/src/googletest
+		-DHEXCONV_GTEST_SOURCE=/usr/src/googletest \
+		-DHEXCONV_SIGN_CERT="$(abspath $(SIGN_CERT))" -DHEXCONV_SIGN_KEY="$(abspath $(SIGN_KEY))"
 
 windows: windows-configure
-	@cmake --build $(WINDOWS_DIR) --target hex-converter installer
-	@ls -l $(WINDOWS_DIR)/hex-converter.exe $(WINDOWS_DIR)/hex-converter-*-setup.exe
+	@cmake --build $(WINDOWS_DIR) --target hex-converter installer portable
+	@ls -l $(WINDOWS_DIR)/hex-converter.exe $(WINDOWS_DIR)/hex-converter-*-setup.exe \
+		$(WINDOWS_DIR)/hex-converter-*-portable.zip
+
+# The Windows program under Wine on this display, in a scratch prefix of the build folder (never
+# ~/.wine), with no menu entries added to the desktop.
+windows-run: windows-configure
+	@cmake --build $(WINDOWS_DIR) --target hex-converter
+	@sh tests/win32/run-in-wine /usr/lib/wine/wine64 $(abspath $(WINDOWS_DIR))/wine-run \
+		--this-display $(WINDOWS_DIR)/hex-converter.exe
 
 windows-check: windows-configure
 	@cmake --build $(WINDOWS_DIR)

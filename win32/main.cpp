@@ -11,6 +11,10 @@
 // The parameters keep the names that the Windows headers give them.
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR /*lpCmdLine*/,
                     int nShowCmd) {
+    // Before anything is loaded: a DLL that the program or Windows loads by name comes from the
+    // system folder only, never from the program's folder or the current one, where a
+    // download may have put one of the same name.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     Catalogue::load(Catalogue::userLanguages());
