@@ -468,14 +468,18 @@ LRESULT CALLBACK Form1Window::buttonProcedure(HWND button, UINT message, WPARAM 
     switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        window->focusBeforeClick_ = GetFocus();
+        // A second press that the click's event yields let in finds the focus still on the
+        // button: the control that had it before the first press is the one to go back to.
+        if (GetFocus() != button) {
+            window->focusBeforeClick_ = GetFocus();
+        }
         break;
     case WM_LBUTTONUP: {
-        const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
         HWND before = window->focusBeforeClick_;
         window->focusBeforeClick_ = nullptr;
-        if (GetFocus() == button && before != nullptr && before != button &&
-            IsWindow(before) != 0 && IsWindowVisible(before) != 0) {
+        const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
+        if (GetFocus() == button && before != nullptr && IsWindow(before) != 0 &&
+            IsWindowVisible(before) != 0) {
             SetFocus(before);
         }
         return result;

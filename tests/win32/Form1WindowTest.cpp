@@ -162,6 +162,13 @@ TEST_F(Win32StartUp, FieldsFollowANewColourScheme) {
     const std::array<COLORREF, 2> before = {GetSysColor(COLOR_BTNFACE),
                                             GetSysColor(COLOR_CAPTIONTEXT)};
     const std::array<COLORREF, 2> scheme = {RGB(0, 0, 0), RGB(255, 255, 0)}; // as high contrast
+    pump();
+    // Told of the new scheme, both fields are to be painted again at once, not at their next
+    // paint.
+    SendMessageW(form->handle(), WM_SYSCOLORCHANGE, 0, 0);
+    for (const Control field : {Control::Text1, Control::Text3}) {
+        EXPECT_NE(GetUpdateRect(control(field), nullptr, FALSE), 0);
+    }
     SetSysColors(2, elements.data(), scheme.data());
     pump();
     const FieldColours active = coloursOf(form->handle(), control(Control::Text1));
@@ -178,10 +185,19 @@ TEST_P(Win32TabOrder, VisitsExactlyTheModesCycle) {
     if (GetParam().hexMode) {
         selectHexMode();
     }
+    type(L"Hi");
     std::vector<std::string> visited;
     for (std::size_t i = 0; i < GetParam().stops.size(); ++i) {
         press(VK_TAB, GetParam().backwards);
         visited.push_back(focusName());
+        // Tab into the field selects its text, so that typing replaces it.
+        if (GetFocus() == control(Control::Text1) || GetFocus() == control(Control::Text3)) {
+            DWORD start = 1;
+            DWORD end = 0;
+            SendMessageW(GetFocus(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                         reinterpret_cast<LPARAM>(&end));
+            EXPECT_EQ((std::array<DWORD, 2>{start, end}), (std::array<DWORD, 2>{0, 2})) << i;
+        }
     }
     EXPECT_EQ(visited, GetParam().stops);
     EXPECT_EQ(checked(control(Control::Option1)), !GetParam().hexMode);
@@ -254,6 +270,40 @@ TEST_F(Win32Mouse, ConversionsInBothModesReachTheClipboardAndTheCaretStaysInTheF
     EXPECT_EQ(focusName(), "Text3");
 }
 
+// A double click on a button is two presses, and the caret stays in the field.
+TEST_F(Win32Mouse, ADoubleClickOnAButtonPressesItAndLeavesTheCaretInTheField) {
+    setClipboard(L"before");
+    type(L"A");
+    click(Control::Command2, 2);
+    EXPECT_EQ(clipboard(), L"A");
+    EXPECT_EQ(focusName(), "Text1");
+    selectHexMode();
+    type(L"4");
+    click(Control::Command1, 2);
+    EXPECT_EQ(text(Field::Text3), L"04");
+    EXPECT_EQ(focusName(), "Text3");
+}
+
+// Keys that arrive while a conversion yields are routed and typed as at any other time: Shift+Tab
+// from Calculate back into the field, which selects its text, and a character that replaces it.
+TEST_F(Win32Keyboard, KeysDuringAConversionsEventYieldAreRoutedAndTyped) {
+    type(L"A");
+    press(VK_TAB);
+    ASSERT_EQ(focusName(), "Command1");
+    // All queued at once: Space presses Calculate as it comes up, and the rest waits in the
+    // queue until the conversion's first event yield.
+    keysThenText({{VK_SPACE, false},
+                  {VK_SPACE, true},
+                  {VK_SHIFT, false},
+                  {VK_TAB, false},
+                  {VK_TAB, true},
+                  {VK_SHIFT, true}},
+                 L"z");
+    EXPECT_EQ(text(Field::Text3), L"41");
+    EXPECT_EQ(text(Field::Text1), L"z");
+    EXPECT_EQ(focusName(), "Text1");
+}
+
 // The program's own write (the leading "0") leaves the caret at the end, where typing goes on.
 TEST_F(Win32Mouse, TypingAfterTheLeadingZeroGoesOnAtTheEnd) {
     selectHexMode();
@@ -282,7 +332,7 @@ TEST_P(Win32Calculate, FillsTheFieldsThroughTheChain) {
     }
     setClipboard(Utf16::fromUtf32(example.input));
     SendMessageW(control(example.hexMode ? Control::Text3 : Control::Text1), WM_PASTE, 0, 0);
-    answerMessageBoxes();
+    expectMessageBoxes();
     click(Control::Command1);
     const std::array fields = {Field::Text1, Field::Text2, Field::Text3, Field::Text4};
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -310,7 +360,7 @@ using Win32Failure = Win32Fixture;
 TEST_F(Win32Failure, HexGIsReportedWithItsNameAndTheCaretComesBackSelected) {
     selectHexMode();
     type(L"g");
-    answerMessageBoxes();
+    expectMessageBoxes();
     click(Control::Command1);
     ASSERT_EQ(boxes.size(), 1U);
     EXPECT_EQ(boxes[0].text, L"\"g\" is not a hex digit. Type one or two hex digits: 0-9 and A-F "
@@ -334,7 +384,7 @@ TEST_F(Win32Failure, ACopyWhileAnotherProgramHoldsTheClipboardSaysSoInItsOwnWord
         CloseClipboard();
     });
     WaitForSingleObject(held, INFINITE);
-    answerMessageBoxes();
+    expectMessageBoxes();
     click(Control::Command2);
     SetEvent(release);
     holder.join();
@@ -352,7 +402,7 @@ TEST_F(Win32Failure, CloseDuringAYieldEndsTheHandlerAndTheProgram) {
     type(L"A");
     // The close command waits in the queue; the chain's first event yield handles it.
     PostMessageW(form->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    answerMessageBoxes();
+    expectMessageBoxes();
     SendMessageW(control(Control::Command1), BM_CLICK, 0, 0);
     EXPECT_EQ(form->handle(), nullptr);
     EXPECT_TRUE(boxes.empty());
@@ -362,8 +412,13 @@ TEST_F(Win32Failure, CloseDuringAYieldEndsTheHandlerAndTheProgram) {
 
 using Win32Tooltip = Win32Fixture;
 
-TEST_F(Win32Tooltip, NamesTheFirstCharacter) {
+// Held over the character field, the mouse brings up the tooltip; it names the field's first
+// character, and names the new one after every change.
+TEST_F(Win32Tooltip, AppearsOverTheCharacterFieldAndNamesItsFirstCharacter) {
     const UnicodeData unicode;
+    type(L"x");
+    hover(Control::Text1);
+    EXPECT_TRUE(pumpUntil([this] { return IsWindowVisible(form->tooltipHandle()) != 0; }));
     struct Case {
         std::wstring text;
         std::wstring withNames;
@@ -384,6 +439,7 @@ TEST_F(Win32Tooltip, NamesTheFirstCharacter) {
                      reinterpret_cast<LPARAM>(&tool));
         EXPECT_EQ(std::wstring(shown.data()), unicode.hasIcu() ? c.withNames : c.withoutNames);
     }
+    EXPECT_NE(IsWindowVisible(form->tooltipHandle()), 0);
 }
 
 // The program's resources, compiled into the tests' program as into the real one.
@@ -439,7 +495,7 @@ TEST_P(Win32Language, CaptionsNamesAndFailuresSpeakTheLanguageWithItsQuotationMa
     EXPECT_NE(accessibleName(control(Control::Text3)), accessibleName(control(Control::Text1)));
     selectHexMode();
     type(L"g");
-    answerMessageBoxes();
+    expectMessageBoxes();
     click(Control::Command1);
     ASSERT_EQ(boxes.size(), 1U);
     const std::wstring quoted = Utf16::fromUtf8(GetParam().quotedG);

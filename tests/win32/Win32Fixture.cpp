@@ -2,6 +2,8 @@
 #include "Win32Fixture.h"
 
 #include <array>
+#include <cstring>
+#include <cwchar>
 
 using hexconv::Control;
 using hexconv::Field;
@@ -42,16 +44,20 @@ std::wstring windowText(HWND window) {
     return text;
 }
 
-void CALLBACK answerBox(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/) {
+void CALLBACK answerBox(HWND /*window*/, UINT /*message*/, UINT_PTR /*timer*/, DWORD /*time*/) {
     HWND box = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), &findBox, reinterpret_cast<LPARAM>(&box));
     if (box == nullptr) {
         return;
     }
-    KillTimer(nullptr, timer);
+    if (!Win32Fixture::boxes.empty() && Win32Fixture::boxes.back().handle == box) {
+        // Still there: the key went elsewhere. OK it directly, so that nothing waits on it.
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        return;
+    }
     constexpr int messageText = 0xFFFF; // the static control of a message box's text
     Win32Fixture::boxes.push_back({windowText(box), windowText(GetDlgItem(box, messageText)),
-                                   boxOwner != nullptr && IsWindowEnabled(boxOwner) == 0});
+                                   boxOwner != nullptr && IsWindowEnabled(boxOwner) == 0, box});
     SetForegroundWindow(box);
     send({keyInput(VK_RETURN, false), keyInput(VK_RETURN, true)});
 }
@@ -60,6 +66,7 @@ void CALLBACK answerBox(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD
 
 void Win32Fixture::SetUp() {
     boxes.clear();
+    answering_ = SetTimer(nullptr, 0, 50, &answerBox);
     form = std::make_unique<Form1Window>(GetModuleHandleW(nullptr));
     form->show(SW_SHOWNORMAL);
     SetForegroundWindow(form->handle());
@@ -68,6 +75,13 @@ void Win32Fixture::SetUp() {
 }
 
 void Win32Fixture::TearDown() {
+    KillTimer(nullptr, answering_);
+    if (!boxesExpected_) {
+        for (const MessageBoxSeen& box : boxes) {
+            ADD_FAILURE() << "an unexpected message box: "
+                          << std::string(box.text.begin(), box.text.end());
+        }
+    }
     form.reset();
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
@@ -113,7 +127,15 @@ void Win32Fixture::press(WORD key, bool shift) {
 }
 
 void Win32Fixture::type(const std::wstring& text) {
+    keysThenText({}, text);
+}
+
+void Win32Fixture::keysThenText(const std::vector<std::pair<WORD, bool>>& keys,
+                                const std::wstring& text) {
     std::vector<INPUT> inputs;
+    for (const auto& [key, up] : keys) {
+        inputs.push_back(keyInput(key, up));
+    }
     for (const wchar_t unit : text) {
         inputs.push_back(keyInput(unit, false, KEYEVENTF_UNICODE));
         inputs.push_back(keyInput(unit, true, KEYEVENTF_UNICODE));
@@ -122,7 +144,38 @@ void Win32Fixture::type(const std::wstring& text) {
     pump();
 }
 
-void Win32Fixture::click(Control which) {
+bool Win32Fixture::pumpUntil(const std::function<bool()>& condition) {
+    constexpr int rounds = 40;
+    for (int round = 0; round < rounds && !condition(); ++round) {
+        pump();
+        Sleep(50);
+    }
+    return condition();
+}
+
+void Win32Fixture::click(Control which, int times) {
+    const INPUT move = pointAt(which);
+    INPUT down = move;
+    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    INPUT up = move;
+    up.mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    send({move});
+    pump();
+    std::vector<INPUT> clicks;
+    for (int i = 0; i < times; ++i) {
+        clicks.push_back(down);
+        clicks.push_back(up);
+    }
+    send(clicks);
+    pump();
+}
+
+void Win32Fixture::hover(Control which) {
+    send({pointAt(which)});
+    pump();
+}
+
+INPUT Win32Fixture::pointAt(Control which) const {
     RECT area{};
     GetWindowRect(control(which), &area);
     const auto absolute = [](LONG at, int metric) {
@@ -133,14 +186,7 @@ void Win32Fixture::click(Control which) {
     move.mi.dx = absolute((area.left + area.right) / 2, SM_CXSCREEN);
     move.mi.dy = absolute((area.top + area.bottom) / 2, SM_CYSCREEN);
     move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    INPUT down = move;
-    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    INPUT up = move;
-    up.mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    send({move});
-    pump();
-    send({down, up});
-    pump();
+    return move;
 }
 
 void Win32Fixture::selectHexMode() {
@@ -163,21 +209,24 @@ std::wstring Win32Fixture::text(Field field) const {
     return windowText(form->fieldHandle(field));
 }
 
-void Win32Fixture::answerMessageBoxes() {
-    SetTimer(nullptr, 0, 50, &answerBox);
-}
-
+// The text up to its NUL, which must lie inside the clipboard's block: a text put there without
+// one, or with more after it, does not read back as it was given.
 std::wstring Win32Fixture::clipboard(UINT format) {
-    std::wstring text;
+    std::wstring text = L"(nothing on the clipboard)";
     if (OpenClipboard(nullptr) == 0) {
         return L"(clipboard not opened)";
     }
     if (HANDLE data = GetClipboardData(format)) {
+        const SIZE_T bytes = GlobalSize(data);
+        const void* block = GlobalLock(data);
         if (format == CF_UNICODETEXT) {
-            text = static_cast<const wchar_t*>(GlobalLock(data));
+            const auto* units = static_cast<const wchar_t*>(block);
+            const std::size_t length = wcsnlen(units, bytes / sizeof(wchar_t));
+            text = length < bytes / sizeof(wchar_t) ? std::wstring(units, length) : L"(no NUL)";
         } else {
-            const std::string ansi = static_cast<const char*>(GlobalLock(data));
-            text.assign(ansi.begin(), ansi.end());
+            const auto* ansi = static_cast<const char*>(block);
+            const std::size_t length = strnlen(ansi, bytes);
+            text = length < bytes ? std::wstring(ansi, ansi + length) : L"(no NUL)";
         }
         GlobalUnlock(data);
     }
