@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -51,6 +52,29 @@ bool isCombining(char32_t c) {
 
 bool isRegionalIndicator(char32_t c) {
     return c >= 0x1F1E6 && c <= 0x1F1FF;
+}
+
+// Nothing joins a control character, nor a control character anything.
+bool isControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0x2028 || c == 0x2029;
+}
+
+// The pictographs that a zero-width joiner joins into one emoji: Unicode's
+// Extended_Pictographic, in the blocks where it has them.
+bool isPictographic(char32_t c) {
+    struct Range {
+        char32_t first;
+        char32_t last;
+    };
+    constexpr std::array<Range, 20> ranges = {{
+        {0x00A9, 0x00A9},   {0x00AE, 0x00AE},   {0x203C, 0x203C},   {0x2049, 0x2049},
+        {0x2122, 0x2122},   {0x2139, 0x2139},   {0x2194, 0x21AA},   {0x231A, 0x23FA},
+        {0x24C2, 0x24C2},   {0x25AA, 0x25FE},   {0x2600, 0x27BF},   {0x2934, 0x2935},
+        {0x2B05, 0x2B55},   {0x3030, 0x3030},   {0x303D, 0x303D},   {0x3297, 0x3299},
+        {0x1F000, 0x1F1E5}, {0x1F200, 0x1F3FA}, {0x1F400, 0x1FAFF}, {0x1FC00, 0x1FFFD},
+    }};
+    return std::any_of(ranges.begin(), ranges.end(),
+                       [c](const Range& range) { return c >= range.first && c <= range.last; });
 }
 
 } // namespace
@@ -128,18 +152,25 @@ std::u32string UnicodeData::firstClusterByIcu(const std::u32string& text) const 
     return Utf16::toUtf32(std::wstring_view(units).substr(0, static_cast<std::size_t>(end)));
 }
 
+// Unicode's rules for grapheme clusters as far as this program needs them: CR LF is one, a
+// control stands alone, a flag is a pair of regional indicators, marks and other extenders stay
+// with what they follow, and a joiner joins pictographs into one emoji.
 std::u32string UnicodeData::firstClusterByRule(const std::u32string& text) const {
-    std::size_t end = 1;
     if (text[0] == U'\r' && text.size() > 1 && text[1] == U'\n') {
         return text.substr(0, 2);
     }
+    if (isControl(text[0])) {
+        return text.substr(0, 1);
+    }
+    std::size_t end = 1;
     if (isRegionalIndicator(text[0]) && text.size() > 1 && isRegionalIndicator(text[1])) {
         end = 2;
     }
+    const bool emoji = isPictographic(text[0]);
     while (end < text.size()) {
-        if (text[end] == 0x200D && end + 1 < text.size()) { // zero-width joiner and what it joins
-            end += 2;
-        } else if (text[end] == 0x200D || isCombining(text[end])) {
+        const char32_t next = text[end];
+        const bool joined = emoji && text[end - 1] == 0x200D && isPictographic(next);
+        if (next == 0x200D || isCombining(next) || joined) {
             ++end;
         } else {
             break;

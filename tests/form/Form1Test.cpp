@@ -250,8 +250,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // Written longer than the limit, a visible field is allowed the length first and gets the limit
-// back after a short write; hidden fields have no limit to change. Lengths count UTF-16 units.
-TEST(InputLimit, IsRaisedBeforeALongWriteAndRestoredAfterAShortOne) {
+// back after a short write, and the room again for the next long one; hidden fields have no limit
+// to change. Lengths count UTF-16 units.
+TEST(InputLimit, IsRaisedBeforeALongWriteRestoredAfterAShortOneAndRaisedAgain) {
     EXPECT_EQ(Form1::inputLimitOf(Field::Text1), 32767);
     EXPECT_EQ(Form1::inputLimitOf(Field::Text3), 32767);
     EXPECT_EQ(Form1::inputLimitOf(Field::Text2), std::numeric_limits<int>::max());
@@ -271,6 +272,13 @@ TEST(InputLimit, IsRaisedBeforeALongWriteAndRestoredAfterAShortOne) {
     EXPECT_EQ(window.log, (Log{"replace Text2 \"65\"", "replace Text4 \"01000001\"",
                                "replace Text3 \"41\"", "limit Text3 32767"}));
     EXPECT_EQ(window.limits.count(Field::Text2) + window.limits.count(Field::Text4), 0U);
+    // Lowered once, the limit is raised again for the next long write.
+    window.select(Option::Option3);
+    window.type(Field::Text3, std::u32string(32767, U'2'));
+    window.log.clear();
+    window.form.Command1_Click();
+    ASSERT_FALSE(window.log.empty());
+    EXPECT_EQ(window.log.at(0), "limit Text3 32768");
 }
 
 } // namespace

@@ -41,6 +41,16 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"LongHelp", {"--help"}, Action::ShowUsage, {}, {}, {}},
         CommandLineCase{"ShortHelp", {"-h"}, Action::ShowUsage, {}, {}, {}},
         CommandLineCase{"Version", {"--version"}, Action::ShowVersion, {}, {}, {}},
+        CommandLineCase{
+            "HelpWinsOverVersion", {"--version", "--help"}, Action::ShowUsage, {}, {}, {}},
+        // Each Qt option the README lists takes its value, even one that looks like an option.
+        CommandLineCase{"ListedQtOptionsTakeTheirValues",
+                        {"-stylesheet", "-x.qss", "-style", "-fusion", "-reverse", "-platform",
+                         "-xcb", "-display", "-:5"},
+                        Action::Start,
+                        {},
+                        "-xcb",
+                        "-:5"},
         CommandLineCase{"QtPlatform", {"-platform", "wayland"}, Action::Start, {}, "wayland", {}},
         CommandLineCase{
             "QtPlatformTwoDashes", {"--platform=offscreen"}, Action::Start, {}, "offscreen", {}},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Catalogue.h"
 #include "CodePage.h"
+#include "CommandLine.h"
 #include "Conversions.h"
 #include "Failure.h"
 #include "FailureDialog.h"
@@ -9,6 +10,7 @@
 #include "Form1Window.h"
 #include "Languages.h"
 #include "LayoutCheck.h"
+#include "StartupMessages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -107,6 +109,23 @@ TEST_P(Translated, FailuresOfEveryKindSpeakTheLanguageAndQuoteTheText) {
         EXPECT_NE(FailureHost::nameOf(raised).toStdString(), englishName) << failure.kind;
     }
     EXPECT_NE(FailureHost::nameOf(std::make_exception_ptr(42)), "Unexpected failure");
+}
+
+// What the user gave reaches every path that words a message whole, in every language: a Greek
+// letter, an emoji and a CJK character in the window's failure, the command line's refusal and
+// the start-up line that names the display.
+TEST_P(Translated, TextOutsideLatin1ReachesEveryMessageWhole) {
+    const QString given = QString::fromUtf8("\xce\xa9\xf0\x9f\x98\x80\xe4\xb8\xad"); // Ω😀中
+    const std::u32string asCodePoints = given.toStdU32String();
+    const QString failure = FailureHost::messageOf(std::make_exception_ptr(
+        hexconv::TypeMismatch::notANumber(std::u32string_view(asCodePoints))));
+    EXPECT_TRUE(failure.contains(QString::fromUtf8(GetParam().quotedG).replace('g', given)))
+        << failure.toStdString();
+    const CommandLine line({QStringLiteral("hex-converter"), "--" + given});
+    EXPECT_TRUE(line.refusal().contains("--" + given)) << line.refusal().toStdString();
+    const std::string display = ":" + given.toStdString();
+    EXPECT_NE(StartupMessages::displaysTried({"xcb"}, display, "").find(display),
+              std::string::npos);
 }
 
 TEST_P(Translated, LayoutAndTheFailureDialogHoldTheLongerWords) {

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: MIT
+#include "UnicodeData.h"
+#include "Utf16.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+
+namespace {
+
+// Debian's unicode-data, where Wine shows the root folder.
+std::ifstream unicodeFile(const std::string& path) {
+    return std::ifstream("Z:\\usr\\share\\unicode\\" + path);
+}
+
+// This test's own UTF-8, to hand Windows' converter text that the program's code never touched.
+std::string utf8(const std::u32string& text) {
+    std::string out;
+    for (const char32_t c : text) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        constexpr std::array<unsigned, 4> lead = {0x00, 0xC0, 0xE0, 0xF0};
+        const int extra = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+        out += static_cast<char>(lead.at(static_cast<std::size_t>(extra)) | c >> (6 * extra));
+        for (int i = extra - 1; i >= 0; --i) {
+            out += static_cast<char>(0x80U | ((c >> (6 * i)) & 0x3FU));
+        }
+    }
+    return out;
+}
+
+std::string hex(const std::u32string& text) {
+    std::string out;
+    for (const char32_t c : text) {
+        std::array<char, 12> one{};
+        std::snprintf(one.data(), one.size(), "%04X ", static_cast<unsigned>(c));
+        out += one.data();
+    }
+    return out;
+}
+
+std::u32string fromHex(const std::string& field) {
+    std::istringstream words(field);
+    std::u32string text;
+    std::string word;
+    while (words >> word) {
+        if (word != "\xc3\xb7" && word != "\xc3\x97") { // the break marks ÷ and ×
+            text += static_cast<char32_t>(std::stoul(word, nullptr, 16));
+        }
+    }
+    return text;
+}
+
+std::u32string nfc(const std::u32string& text) {
+    const std::wstring units = Utf16::fromUtf32(text);
+    std::wstring out(units.size() * 3 + 4, L'\0');
+    const int length = NormalizeString(NormalizationC, units.data(), static_cast<int>(units.size()),
+                                       out.data(), static_cast<int>(out.size()));
+    out.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+    return Utf16::toUtf32(out);
+}
+
+} // namespace
+
+// Every code point there is, and UTF-16 that is not well formed, against Windows' own UTF-8
+// conversions.
+TEST(Win32Utf16, AgreesWithWindowsOwnConversionsOverEveryCodePoint) {
+    std::u32string all;
+    for (char32_t c = 1; c <= 0x10FFFF; ++c) {
+        if (c < 0xD800 || c > 0xDFFF) {
+            all += c;
+        }
+    }
+    const std::string bytes = utf8(all);
+    const int size = static_cast<int>(bytes.size());
+    std::wstring windows(static_cast<std::size_t>(size), L'\0');
+    windows.resize(static_cast<std::size_t>(MultiByteToWideChar(
+        CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, windows.data(), size)));
+    EXPECT_TRUE(Utf16::fromUtf32(all) == windows);
+    EXPECT_TRUE(Utf16::toUtf32(windows) == all);
+    for (const std::wstring broken :
+         {L"\xD800", L"a\xDC00z", L"\xDBFF\xDBFF\xDFFF", L"\xDFFF\xD800"}) {
+        std::string back(16, '\0');
+        back.resize(static_cast<std::size_t>(
+            WideCharToMultiByte(CP_UTF8, 0, broken.data(), static_cast<int>(broken.size()),
+                                back.data(), static_cast<int>(back.size()), nullptr, nullptr)));
+        EXPECT_EQ(utf8(Utf16::toUtf32(broken)), back) << hex(Utf16::toUtf32(broken));
+    }
+}
+
+// Every emoji that Unicode lists, keycaps, flags, tags, skin tones and joined sequences, is one
+// character, whatever follows it.
+TEST(Win32FirstCharacter, EveryEmojiSequenceIsOneCharacter) {
+    const UnicodeData unicode;
+    std::ifstream file = unicodeFile("emoji\\emoji-test.txt");
+    ASSERT_TRUE(file.is_open());
+    int checked = 0;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line[0] == '#' || line.find(';') == std::string::npos) {
+            continue;
+        }
+        const std::u32string sequence = fromHex(line.substr(0, line.find(';')));
+        EXPECT_EQ(hex(unicode.firstCharacter(sequence + U"x")), hex(nfc(sequence))) << line;
+        ++checked;
+    }
+    EXPECT_GT(checked, 4000);
+}
+
+// Unicode's own test of grapheme clusters, on every line whose first cluster the program's rule
+// claims to find as Unicode does: CR LF, controls, marks and other extenders, joined pictographs,
+// flag pairs. (Hangul syllables, prepended and spacing marks are left to ICU.)
+TEST(Win32FirstCharacter, FollowsUnicodesGraphemeBreakTestWhereItsRuleApplies) {
+    const UnicodeData unicode;
+    std::ifstream file = unicodeFile("auxiliary\\GraphemeBreakTest.txt");
+    ASSERT_TRUE(file.is_open());
+    const std::regex rule(R"(\[([0-9.]+)\])");
+    const std::string claimed = " 3.0 4.0 5.0 9.0 11.0 12.0 13.0 999.0 ";
+    int checked = 0;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        const std::string data = line.substr(0, line.find('#'));
+        std::vector<std::string> rules;
+        const std::string comment = line.substr(line.find('#'));
+        for (auto at = std::sregex_iterator(comment.begin(), comment.end(), rule);
+             at != std::sregex_iterator(); ++at) {
+            rules.push_back((*at)[1]);
+        }
+        const std::u32string text = fromHex(data);
+        // The first cluster ends at the first break after the first code point.
+        const std::size_t firstBreak = data.find("\xc3\xb7", 2);
+        const std::u32string cluster = fromHex(data.substr(0, firstBreak));
+        bool applies = true;
+        for (std::size_t boundary = 1; boundary <= cluster.size(); ++boundary) {
+            applies = applies && claimed.find(" " + rules.at(boundary) + " ") != std::string::npos;
+        }
+        if (!applies) {
+            continue;
+        }
+        EXPECT_EQ(hex(unicode.firstCharacter(text)), hex(nfc(cluster))) << line;
+        ++checked;
+    }
+    EXPECT_GT(checked, 400);
+}
