@@ -90,7 +90,8 @@ SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:strict_string_checks=
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 sanitize: deps
-	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHEXCONV_SANITIZE=ON
+	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHEXCONV_SANITIZE=ON \
+		-DHEXCONV_BENCHMARKS=OFF
 	@$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR)
 	@$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure
 
@@ -134,7 +135,7 @@ windows: windows-configure
 # ~/.wine), with no menu entries added to the desktop.
 windows-run: windows-configure
 	@cmake --build $(WINDOWS_DIR) --target hex-converter
-	@sh tests/win32/run-in-wine /usr/lib/wine/wine64 $(abspath $(WINDOWS_DIR))/wine-run \
+	@sh tests/win32/run-in-wine /usr/lib/wine/wine64 $(abspath $(WINDOWS_DIR))/tests/wine \
 		--this-display $(WINDOWS_DIR)/hex-converter.exe
 
 windows-check: windows-configure
