@@ -12,10 +12,11 @@ class OptionButton;
 class QLineEdit;
 class QPushButton;
 
-// The converter window on Qt Widgets: its controls, their layout, font, icon and start-up state,
-// the palette behind the field colours, the character field's description, and the window
-// operations over these controls. Its events go to the shared Form1, which owns every handler,
-// the Tab rule and the input limit; this class decides none of them.
+// The converter window on Qt Widgets: the controls that the shared Form1Description lists, with
+// its layout and font, the icon and start-up state, the palette behind the field colours, the
+// character field's description, and the window operations over these controls. Its events go to
+// the shared Form1, which owns every handler, the Tab rule and the input limit; this class decides
+// none of them, nor the layout.
 class Form1Window : public QWidget, public hexconv::WindowOperations {
     Q_OBJECT
 

@@ -13,12 +13,12 @@
 #include <memory>
 #include <optional>
 
-// The converter window on the Windows API: the top-level window and its seven controls and two
-// hidden fields, their layout in twips at the monitor's DPI, the font, the icon, the system
-// colours behind the fields, the keys that a dialog would route (Tab, the option group's arrows,
-// Enter on a button), the character field's tooltip, and the window operations over these
-// controls. Its events go to the shared Form1, which owns every handler, the Tab rule and the
-// input limit; this class decides none of them.
+// The converter window on the Windows API: the top-level window and the controls that the shared
+// Form1Description lists, placed at the monitor's DPI, with labels and annotations for screen
+// readers, the icon, the system colours behind the fields, the keys that a dialog would route
+// (Tab, the option group's arrows, Enter on a button), the character field's tooltip, and the
+// window operations over these controls. Its events go to the shared Form1, which owns every
+// handler, the Tab rule and the input limit; this class decides none of them, nor the layout.
 class Form1Window : public hexconv::WindowOperations {
 public:
     explicit Form1Window(HINSTANCE instance);
