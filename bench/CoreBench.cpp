@@ -69,11 +69,11 @@ void BM_HexToBin(benchmark::State& state) {
 void BM_CharacterToHexChain(benchmark::State& state) {
     std::vector<std::u32string> characters;
     for (int code = 0; code <= 255; ++code) {
-        characters.emplace_back(1, CodePage::characterFor(code));
+        characters.emplace_back(1, CodePage::windows1252().characterFor(code));
     }
     for (auto _ : state) {
         for (const std::u32string& c : characters) {
-            const Value dec(Value::textForm(CodePage::codeOfCharacter(c)));
+            const Value dec(Value::textForm(CodePage::windows1252().codeOfCharacter(c)));
             const Value bits = Conversions::DecToBin(dec, noYield);
             benchmark::DoNotOptimize(Conversions::BinToHex(bits));
         }
@@ -87,7 +87,7 @@ void BM_HexToCharacterChain(benchmark::State& state) {
         for (const Value& hex : hexPairs) {
             const Value bits = Conversions::HexToBin(hex, noYield);
             const Value dec(Conversions::BinToDec(bits, noYield).toText());
-            benchmark::DoNotOptimize(CodePage::characterFor(dec.toNumber()));
+            benchmark::DoNotOptimize(CodePage::windows1252().characterFor(dec.toNumber()));
         }
     }
     state.SetItemsProcessed(state.iterations() * 256);

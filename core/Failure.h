@@ -74,12 +74,40 @@ public:
     }
 };
 
-// A character that the single-byte code page does not hold, or no character at all.
+// A character that the code page does not hold, or no character at all.
 class NotInCodePage : public Failure {
 public:
     using Failure::Failure;
     const char* name() const noexcept override {
         return HEXCONV_TRANSLATABLE("Failure", "Not in the code page").english;
+    }
+};
+
+// A character that the code page writes as several bytes where one byte is wanted: two bytes of
+// a double-byte code page, or a letter and its combining marks.
+class NotASingleByte : public Failure {
+public:
+    using Failure::Failure;
+    const char* name() const noexcept override {
+        return HEXCONV_TRANSLATABLE("Failure", "Not a single byte").english;
+    }
+};
+
+// A code page asked for by a number that names none of Windows' ANSI code pages.
+class UnknownCodePage : public Failure {
+public:
+    using Failure::Failure;
+    const char* name() const noexcept override {
+        return HEXCONV_TRANSLATABLE("Failure", "Unknown code page").english;
+    }
+};
+
+// A byte that stands for no character in the code page, alone or at all.
+class NoCharacter : public Failure {
+public:
+    using Failure::Failure;
+    const char* name() const noexcept override {
+        return HEXCONV_TRANSLATABLE("Failure", "No character").english;
     }
 };
 

@@ -119,4 +119,12 @@ std::string CharacterDescription::describe(std::u32string_view character,
     return description;
 }
 
+CharacterDescription::Note CharacterDescription::note(const std::string& description,
+                                                      const CodePage& codePage) {
+    if (description.empty()) {
+        return {HEXCONV_TRANSLATABLE("Form1", "Code page: %1"), {codePage.name()}};
+    }
+    return {HEXCONV_TRANSLATABLE("Form1", "%1\nCode page: %2"), {description, codePage.name()}};
+}
+
 } // namespace hexconv

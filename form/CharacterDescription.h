@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "CodePage.h"
+#include "MessageText.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hexconv {
 
-// What the character field's tooltip and description say about its first character: its code
-// points, each with its name, in UTF-8. The control characters, which Unicode leaves unnamed, are
-// called by their standard alias; every other name comes from the platform's Unicode data, which
-// the caller passes in. It words characters; it finds no cluster and shows nothing.
+// What the character field's tooltip and description say: its first character's code points,
+// each with its name, in UTF-8, and the code page it converts in. The control characters, which
+// Unicode leaves unnamed, are called by their standard alias; every other name comes from the
+// platform's Unicode data, which the caller passes in.
 class CharacterDescription {
 public:
     // A code point's Unicode name ("LATIN CAPITAL LETTER A"), or the empty text where the
@@ -25,6 +29,14 @@ public:
     // code point by code point, joined by " + "; a code point without a name is given alone. The
     // empty text gives the empty text.
     static std::string describe(std::u32string_view character, const UnicodeName& unicodeName);
+
+    // The whole note, for the front end to fill in in the user's language: the description, if
+    // any, and on a line of its own the code page.
+    struct Note {
+        MessageText text;
+        std::vector<MessageArgument> arguments;
+    };
+    static Note note(const std::string& description, const CodePage& codePage);
 };
 
 } // namespace hexconv

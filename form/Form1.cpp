@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Form1.h"
 
-#include "CodePage.h"
 #include "Conversions.h"
 
 #include <algorithm>
@@ -32,7 +31,7 @@ int utf16Length(const std::u32string& text) {
 
 } // namespace
 
-Form1::Form1(WindowOperations& window) : window_(window) {
+Form1::Form1(WindowOperations& window, CodePage codePage) : window_(window), codePage_(codePage) {
     for (const Field field : {Field::Text1, Field::Text2, Field::Text3, Field::Text4}) {
         inputLimits_.at(slot(field)) = inputLimitOf(field);
     }
@@ -123,7 +122,7 @@ void Form1::calculate() {
     // yields makes the hex chain run next. Every step reads its field only when it runs.
     if (window_.isSelected(Option::Option1)) {
         const std::u32string first = window_.firstCharacter(window_.readText(Field::Text1));
-        write(Field::Text2, Value::textForm(CodePage::codeOfCharacter(first)));
+        write(Field::Text2, Value::textForm(codePage_.codeOfCharacter(first)));
         write(Field::Text4, DecToBin(Value(window_.readText(Field::Text2))).toText());
         write(Field::Text3, BinToHex(Value(window_.readText(Field::Text4))).toText());
     }
@@ -134,7 +133,7 @@ void Form1::calculate() {
         write(Field::Text4, HexToBin(Value(window_.readText(Field::Text3))).toText());
         write(Field::Text2, BinToDec(Value(window_.readText(Field::Text4))).toText());
         const double code = Value(window_.readText(Field::Text2)).toNumber();
-        write(Field::Text1, std::u32string(1, CodePage::characterFor(code)));
+        write(Field::Text1, std::u32string(1, codePage_.characterFor(code)));
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "CodePage.h"
 #include "SystemColour.h"
 #include "Value.h"
 #include "WindowOperations.h"
@@ -27,7 +28,10 @@ public:
         Control::Option1,  Control::Option3,  Control::Text1,   Control::Text3,
         Control::Command1, Control::Command2, Control::Command3};
 
-    explicit Form1(WindowOperations& window);
+    // The conversions between a character and its code run in the code page given.
+    explicit Form1(WindowOperations& window, CodePage codePage = CodePage::windows1252());
+
+    const CodePage& codePage() const { return codePage_; }
 
     // The field's limit at creation: InputLimit for the visible fields, none for the hidden ones.
     static int inputLimitOf(Field field);
@@ -73,6 +77,7 @@ private:
     void write(Field field, const std::u32string& text);
 
     WindowOperations& window_;
+    CodePage codePage_;
     // Per field, in the order of Field: whether Tab stops there (fields start as tab stops), and
     // the input limit it has now.
     std::array<bool, 4> tabStops_ = {true, true, true, true};

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CodePage</name>
+    <message>
+        <source>Windows-874 (Thai)</source>
+        <translation>Windows-874 (Thai)</translation>
+    </message>
+    <message>
+        <source>Windows-932 (Japanese)</source>
+        <translation>Windows-932 (Japanisch)</translation>
+    </message>
+    <message>
+        <source>Windows-936 (Simplified Chinese)</source>
+        <translation>Windows-936 (Chinesisch, vereinfacht)</translation>
+    </message>
+    <message>
+        <source>Windows-949 (Korean)</source>
+        <translation>Windows-949 (Koreanisch)</translation>
+    </message>
+    <message>
+        <source>Windows-950 (Traditional Chinese)</source>
+        <translation>Windows-950 (Chinesisch, traditionell)</translation>
+    </message>
+    <message>
+        <source>Windows-1250 (Central European)</source>
+        <translation>Windows-1250 (Mitteleuropäisch)</translation>
+    </message>
+    <message>
+        <source>Windows-1251 (Cyrillic)</source>
+        <translation>Windows-1251 (Kyrillisch)</translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Western European)</source>
+        <translation>Windows-1252 (Westeuropäisch)</translation>
+    </message>
+    <message>
+        <source>Windows-1253 (Greek)</source>
+        <translation>Windows-1253 (Griechisch)</translation>
+    </message>
+    <message>
+        <source>Windows-1254 (Turkish)</source>
+        <translation>Windows-1254 (Türkisch)</translation>
+    </message>
+    <message>
+        <source>Windows-1255 (Hebrew)</source>
+        <translation>Windows-1255 (Hebräisch)</translation>
+    </message>
+    <message>
+        <source>Windows-1256 (Arabic)</source>
+        <translation>Windows-1256 (Arabisch)</translation>
+    </message>
+    <message>
+        <source>Windows-1257 (Baltic)</source>
+        <translation>Windows-1257 (Baltisch)</translation>
+    </message>
+    <message>
+        <source>Windows-1258 (Vietnamese)</source>
+        <translation>Windows-1258 (Vietnamesisch)</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>hex-converter: the option &quot;%1&quot; needs a value; see &quot;hex-converter --help&quot;.</source>
@@ -12,11 +71,14 @@
         <translation>hex-converter: unbekannte Option „%1“; siehe „hex-converter --help“.</translation>
     </message>
     <message>
-        <source>Usage: hex-converter [--help | --version] [Qt options]
-Converts one character to its two hex digits and back, in a small window.
+        <source>Usage: hex-converter [--help | --version] [--code-page N] [Qt options]
+Converts one character to its two hex digits and back, in a small window, in the
+code page %1.
 
   -h, --help          show this text and exit
       --version       show the version and exit
+      --code-page N   convert in another of Windows&apos; code pages: N is 874, 932,
+                      936, 949, 950 or 1250 to 1258
 
 The program has no other options of its own. The standard options of every Qt
 program apply, among them:
@@ -27,11 +89,14 @@ program apply, among them:
   -reverse            lay out from right to left
 Arguments that are not options are ignored.
 </source>
-        <translation>Aufruf: hex-converter [--help | --version] [Qt-Optionen]
-Rechnet ein Zeichen in seine zwei Hexziffern um und zurück, in einem kleinen Fenster.
+        <translation>Aufruf: hex-converter [--help | --version] [--code-page N] [Qt-Optionen]
+Rechnet ein Zeichen in seine zwei Hexziffern um und zurück, in einem kleinen
+Fenster, in der Codepage %1.
 
   -h, --help          diesen Text zeigen und beenden
       --version       die Version zeigen und beenden
+      --code-page N   in einer anderen Codepage von Windows umrechnen: N ist 874,
+                      932, 936, 949, 950 oder 1250 bis 1258
 
 Weitere eigene Optionen hat das Programm nicht. Es gelten die üblichen Optionen
 jedes Qt-Programms, darunter:
@@ -53,18 +118,6 @@ Argumente, die keine Optionen sind, werden ignoriert.
     <message>
         <source>Something unexpected went wrong; the conversion was not finished.</source>
         <translation>Etwas Unerwartetes ist schiefgegangen; die Umrechnung wurde nicht abgeschlossen.</translation>
-    </message>
-    <message>
-        <source>The character %1 is not in the Windows-1252 code page. Type a character of that code page: ASCII or a Western European letter or sign such as &quot;é&quot; or &quot;€&quot;.</source>
-        <translation>Das Zeichen %1 ist nicht in der Codepage Windows-1252 enthalten. Geben Sie ein Zeichen dieser Codepage ein: ASCII oder einen westeuropäischen Buchstaben oder ein Zeichen wie „é“ oder „€“.</translation>
-    </message>
-    <message>
-        <source>There is no character to convert. Type a character of that code page: ASCII or a Western European letter or sign such as &quot;é&quot; or &quot;€&quot;.</source>
-        <translation>Es gibt kein Zeichen zum Umrechnen. Geben Sie ein Zeichen der Codepage Windows-1252 ein: ASCII oder einen westeuropäischen Buchstaben oder ein Zeichen wie „é“ oder „€“.</translation>
-    </message>
-    <message>
-        <source>The character %1 is not a single character of the Windows-1252 code page. Type a character of that code page: ASCII or a Western European letter or sign such as &quot;é&quot; or &quot;€&quot;.</source>
-        <translation>Das Zeichen %1 ist kein einzelnes Zeichen der Codepage Windows-1252. Geben Sie ein Zeichen dieser Codepage ein: ASCII oder einen westeuropäischen Buchstaben oder ein Zeichen wie „é“ oder „€“.</translation>
     </message>
     <message>
         <source>There is no character with code %1: codes run from 0 to 255.</source>
@@ -142,6 +195,46 @@ Argumente, die keine Optionen sind, werden ignoriert.
         <source>&quot;%1&quot;</source>
         <translation>„%1“</translation>
     </message>
+    <message>
+        <source>There is no character to convert. Type a character of the code page %1: ASCII or a letter or sign such as %2 or %3.</source>
+        <translation>Es gibt kein Zeichen zum Umrechnen. Geben Sie ein Zeichen der Codepage %1 ein: ASCII oder einen Buchstaben oder ein Zeichen wie %2 oder %3.</translation>
+    </message>
+    <message>
+        <source>The character %1 is not in the code page %2. Type a character of that code page: ASCII or a letter or sign such as %3 or %4.</source>
+        <translation>Das Zeichen %1 ist nicht in der Codepage %2 enthalten. Geben Sie ein Zeichen dieser Codepage ein: ASCII oder einen Buchstaben oder ein Zeichen wie %3 oder %4.</translation>
+    </message>
+    <message>
+        <source>The character %1 is not a single character of the code page %2. Type a character of that code page: ASCII or a letter or sign such as %3 or %4.</source>
+        <translation>Das Zeichen %1 ist kein einzelnes Zeichen der Codepage %2. Geben Sie ein Zeichen dieser Codepage ein: ASCII oder einen Buchstaben oder ein Zeichen wie %3 oder %4.</translation>
+    </message>
+    <message>
+        <source>The character %1 takes more than one byte in the code page %2: %3. Type a character of one byte: ASCII or a letter or sign such as %4 or %5.</source>
+        <translation>Das Zeichen %1 belegt in der Codepage %2 mehr als ein Byte: %3. Geben Sie ein Zeichen aus einem Byte ein: ASCII oder einen Buchstaben oder ein Zeichen wie %4 oder %5.</translation>
+    </message>
+    <message>
+        <source>The byte %1 only begins a character of two bytes in the code page %2: alone it stands for no character.</source>
+        <translation>Das Byte %1 beginnt in der Codepage %2 nur ein Zeichen aus zwei Bytes: Allein steht es für kein Zeichen.</translation>
+    </message>
+    <message>
+        <source>The byte %1 stands for no character in the code page %2.</source>
+        <translation>Das Byte %1 steht in der Codepage %2 für kein Zeichen.</translation>
+    </message>
+    <message>
+        <source>There is no code page &quot;%1&quot;: choose one of %2.</source>
+        <translation>Es gibt keine Codepage „%1“: Wählen Sie eine von %2.</translation>
+    </message>
+    <message>
+        <source>Not a single byte</source>
+        <translation>Kein einzelnes Byte</translation>
+    </message>
+    <message>
+        <source>Unknown code page</source>
+        <translation>Unbekannte Codepage</translation>
+    </message>
+    <message>
+        <source>No character</source>
+        <translation>Kein Zeichen</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -176,6 +269,16 @@ Argumente, die keine Optionen sind, werden ignoriert.
     <message>
         <source>Copy hex digits</source>
         <translation>Hexziffern kopieren</translation>
+    </message>
+    <message>
+        <source>Code page: %1</source>
+        <translation>Codepage: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Code page: %2</source>
+        <translation>%1
+Codepage: %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CodePage</name>
+    <message>
+        <source>Windows-874 (Thai)</source>
+        <translation>Windows-874 (tailandés)</translation>
+    </message>
+    <message>
+        <source>Windows-932 (Japanese)</source>
+        <translation>Windows-932 (japonés)</translation>
+    </message>
+    <message>
+        <source>Windows-936 (Simplified Chinese)</source>
+        <translation>Windows-936 (chino simplificado)</translation>
+    </message>
+    <message>
+        <source>Windows-949 (Korean)</source>
+        <translation>Windows-949 (coreano)</translation>
+    </message>
+    <message>
+        <source>Windows-950 (Traditional Chinese)</source>
+        <translation>Windows-950 (chino tradicional)</translation>
+    </message>
+    <message>
+        <source>Windows-1250 (Central European)</source>
+        <translation>Windows-1250 (centroeuropeo)</translation>
+    </message>
+    <message>
+        <source>Windows-1251 (Cyrillic)</source>
+        <translation>Windows-1251 (cirílico)</translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Western European)</source>
+        <translation>Windows-1252 (europeo occidental)</translation>
+    </message>
+    <message>
+        <source>Windows-1253 (Greek)</source>
+        <translation>Windows-1253 (griego)</translation>
+    </message>
+    <message>
+        <source>Windows-1254 (Turkish)</source>
+        <translation>Windows-1254 (turco)</translation>
+    </message>
+    <message>
+        <source>Windows-1255 (Hebrew)</source>
+        <translation>Windows-1255 (hebreo)</translation>
+    </message>
+    <message>
+        <source>Windows-1256 (Arabic)</source>
+        <translation>Windows-1256 (árabe)</translation>
+    </message>
+    <message>
+        <source>Windows-1257 (Baltic)</source>
+        <translation>Windows-1257 (báltico)</translation>
+    </message>
+    <message>
+        <source>Windows-1258 (Vietnamese)</source>
+        <translation>Windows-1258 (vietnamita)</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>hex-converter: the option &quot;%1&quot; needs a value; see &quot;hex-converter --help&quot;.</source>
@@ -12,11 +71,14 @@
         <translation>hex-converter: opción desconocida «%1»; consulte «hex-converter --help».</translation>
     </message>
     <message>
-        <source>Usage: hex-converter [--help | --version] [Qt options]
-Converts one character to its two hex digits and back, in a small window.
+        <source>Usage: hex-converter [--help | --version] [--code-page N] [Qt options]
+Converts one character to its two hex digits and back, in a small window, in the
+code page %1.
 
   -h, --help          show this text and exit
       --version       show the version and exit
+      --code-page N   convert in another of Windows&apos; code pages: N is 874, 932,
+                      936, 949, 950 or 1250 to 1258
 
 The program has no other options of its own. The standard options of every Qt
 program apply, among them:
@@ -27,11 +89,14 @@ program apply, among them:
   -reverse            lay out from right to left
 Arguments that are not options are ignored.
 </source>
-        <translation>Uso: hex-converter [--help | --version] [opciones de Qt]
-Convierte un carácter en sus dos dígitos hexadecimales y viceversa, en una ventana pequeña.
+        <translation>Uso: hex-converter [--help | --version] [--code-page N] [opciones de Qt]
+Convierte un carácter en sus dos dígitos hexadecimales y viceversa, en una
+ventana pequeña, en la página de códigos %1.
 
   -h, --help          muestra este texto y termina
       --version       muestra la versión y termina
+      --code-page N   convierte en otra página de códigos de Windows: N es 874,
+                      932, 936, 949, 950 o de 1250 a 1258
 
 El programa no tiene más opciones propias. Se aplican las opciones estándar de
 todo programa Qt, entre ellas:
@@ -53,18 +118,6 @@ Los argumentos que no son opciones se ignoran.
     <message>
         <source>Something unexpected went wrong; the conversion was not finished.</source>
         <translation>Algo inesperado ha fallado; la conversión no ha terminado.</translation>
-    </message>
-    <message>
-        <source>The character %1 is not in the Windows-1252 code page. Type a character of that code page: ASCII or a Western European letter or sign such as &quot;é&quot; or &quot;€&quot;.</source>
-        <translation>El carácter %1 no está en la página de códigos Windows-1252. Escriba un carácter de esa página de códigos: ASCII, o una letra o un signo de Europa occidental como «é» o «€».</translation>
-    </message>
-    <message>
-        <source>There is no character to convert. Type a character of that code page: ASCII or a Western European letter or sign such as &quot;é&quot; or &quot;€&quot;.</source>
-        <translation>No hay ningún carácter que convertir. Escriba un carácter de la página de códigos Windows-1252: ASCII, o una letra o un signo de Europa occidental como «é» o «€».</translation>
-    </message>
-    <message>
-        <source>The character %1 is not a single character of the Windows-1252 code page. Type a character of that code page: ASCII or a Western European letter or sign such as &quot;é&quot; or &quot;€&quot;.</source>
-        <translation>El carácter %1 no es un único carácter de la página de códigos Windows-1252. Escriba un carácter de esa página de códigos: ASCII, o una letra o un signo de Europa occidental como «é» o «€».</translation>
     </message>
     <message>
         <source>There is no character with code %1: codes run from 0 to 255.</source>
@@ -142,6 +195,46 @@ Los argumentos que no son opciones se ignoran.
         <source>&quot;%1&quot;</source>
         <translation>«%1»</translation>
     </message>
+    <message>
+        <source>There is no character to convert. Type a character of the code page %1: ASCII or a letter or sign such as %2 or %3.</source>
+        <translation>No hay ningún carácter que convertir. Escriba un carácter de la página de códigos %1: ASCII, o una letra o un signo como %2 o %3.</translation>
+    </message>
+    <message>
+        <source>The character %1 is not in the code page %2. Type a character of that code page: ASCII or a letter or sign such as %3 or %4.</source>
+        <translation>El carácter %1 no está en la página de códigos %2. Escriba un carácter de esa página de códigos: ASCII, o una letra o un signo como %3 o %4.</translation>
+    </message>
+    <message>
+        <source>The character %1 is not a single character of the code page %2. Type a character of that code page: ASCII or a letter or sign such as %3 or %4.</source>
+        <translation>El carácter %1 no es un único carácter de la página de códigos %2. Escriba un carácter de esa página de códigos: ASCII, o una letra o un signo como %3 o %4.</translation>
+    </message>
+    <message>
+        <source>The character %1 takes more than one byte in the code page %2: %3. Type a character of one byte: ASCII or a letter or sign such as %4 or %5.</source>
+        <translation>El carácter %1 ocupa más de un byte en la página de códigos %2: %3. Escriba un carácter de un solo byte: ASCII, o una letra o un signo como %4 o %5.</translation>
+    </message>
+    <message>
+        <source>The byte %1 only begins a character of two bytes in the code page %2: alone it stands for no character.</source>
+        <translation>El byte %1 solo inicia un carácter de dos bytes en la página de códigos %2: por sí solo no representa ningún carácter.</translation>
+    </message>
+    <message>
+        <source>The byte %1 stands for no character in the code page %2.</source>
+        <translation>El byte %1 no representa ningún carácter en la página de códigos %2.</translation>
+    </message>
+    <message>
+        <source>There is no code page &quot;%1&quot;: choose one of %2.</source>
+        <translation>No existe la página de códigos «%1»: elija una de %2.</translation>
+    </message>
+    <message>
+        <source>Not a single byte</source>
+        <translation>No es un único byte</translation>
+    </message>
+    <message>
+        <source>Unknown code page</source>
+        <translation>Página de códigos desconocida</translation>
+    </message>
+    <message>
+        <source>No character</source>
+        <translation>Ningún carácter</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -176,6 +269,16 @@ Los argumentos que no son opciones se ignoran.
     <message>
         <source>Copy hex digits</source>
         <translation>Copiar los dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>Code page: %1</source>
+        <translation>Página de códigos: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Code page: %2</source>
+        <translation>%1
+Página de códigos: %2</translation>
     </message>
 </context>
 <context>

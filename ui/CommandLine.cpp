@@ -2,6 +2,8 @@
 #include "CommandLine.h"
 
 #include "Catalogue.h"
+#include "Failure.h"
+#include "SystemCodePage.h"
 
 #include <QCommandLineParser>
 
@@ -56,8 +58,10 @@ CommandLine::CommandLine(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption showVersion(QStringLiteral("version"));
+    const QCommandLineOption codePage(QStringLiteral("code-page"), QString(), QStringLiteral("N"));
     parser.addOption(help);
     parser.addOption(showVersion);
+    parser.addOption(codePage);
     for (const QString& name : qtOptionsWithValue) {
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
     }
@@ -86,27 +90,42 @@ CommandLine::CommandLine(const QStringList& arguments) {
     } else if (parser.isSet(showVersion)) {
         action_ = Action::ShowVersion;
     }
+    if (parser.isSet(codePage)) {
+        try {
+            codePage_ = hexconv::SystemCodePage::named(parser.value(codePage).toStdString());
+        } catch (const hexconv::UnknownCodePage& unknown) {
+            action_ = Action::Refuse;
+            refusal_ = QStringLiteral("hex-converter: ") +
+                       Catalogue::text(*unknown.text(), unknown.arguments());
+            return;
+        }
+    }
     platform_ = parser.value(QStringLiteral("platform"));
     x11Display_ = parser.value(QStringLiteral("display"));
 }
 
-QString CommandLine::usage() {
-    return Catalogue::text(HEXCONV_TRANSLATABLE(
-        "CommandLine",
-        "Usage: hex-converter [--help | --version] [Qt options]\n"
-        "Converts one character to its two hex digits and back, in a small window.\n"
-        "\n"
-        "  -h, --help          show this text and exit\n"
-        "      --version       show the version and exit\n"
-        "\n"
-        "The program has no other options of its own. The standard options of every Qt\n"
-        "program apply, among them:\n"
-        "  -platform NAME      the window system to use, such as xcb or wayland\n"
-        "  -display DISPLAY    the X11 display to open the window on\n"
-        "  -style NAME         the widget style, such as Fusion\n"
-        "  -stylesheet FILE    a style sheet to draw the window with\n"
-        "  -reverse            lay out from right to left\n"
-        "Arguments that are not options are ignored.\n"));
+QString CommandLine::usage(const hexconv::CodePage& inUse) {
+    return Catalogue::text(
+        HEXCONV_TRANSLATABLE(
+            "CommandLine",
+            "Usage: hex-converter [--help | --version] [--code-page N] [Qt options]\n"
+            "Converts one character to its two hex digits and back, in a small window, in the\n"
+            "code page %1.\n"
+            "\n"
+            "  -h, --help          show this text and exit\n"
+            "      --version       show the version and exit\n"
+            "      --code-page N   convert in another of Windows' code pages: N is 874, 932,\n"
+            "                      936, 949, 950 or 1250 to 1258\n"
+            "\n"
+            "The program has no other options of its own. The standard options of every Qt\n"
+            "program apply, among them:\n"
+            "  -platform NAME      the window system to use, such as xcb or wayland\n"
+            "  -display DISPLAY    the X11 display to open the window on\n"
+            "  -style NAME         the widget style, such as Fusion\n"
+            "  -stylesheet FILE    a style sheet to draw the window with\n"
+            "  -reverse            lay out from right to left\n"
+            "Arguments that are not options are ignored.\n"),
+        {inUse.name()});
 }
 
 QString CommandLine::version() {

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "CodePage.h"
+
 #include <QString>
 #include <QStringList>
 
-// The program's command line, read before Qt starts: its own two options (--help and
-// --version), Qt's standard options, which it accepts and leaves to Qt, and what those choose:
+#include <optional>
+
+// The program's command line, read before Qt starts: its own options (--help, --version and
+// --code-page), Qt's standard options, which it accepts and leaves to Qt, and what those choose:
 // the platform and the X11 display that Qt will try. Anything that is not an option is ignored.
 // It reads arguments only; it neither looks at the environment nor opens a display.
 class CommandLine {
@@ -20,8 +24,11 @@ public:
     // The value of -platform and of -display; empty where the option is not given.
     QString platform() const { return platform_; }
     QString x11Display() const { return x11Display_; }
+    // The code page that --code-page names; none where it is not given.
+    const std::optional<hexconv::CodePage>& codePage() const { return codePage_; }
 
-    static QString usage();
+    // The options, and the code page that the program converts in.
+    static QString usage(const hexconv::CodePage& inUse);
     static QString version();
 
 private:
@@ -29,4 +36,5 @@ private:
     QString refusal_;
     QString platform_;
     QString x11Display_;
+    std::optional<hexconv::CodePage> codePage_;
 };

@@ -3,7 +3,10 @@
 
 #include "Form1Description.h"
 
+#include <QClipboard>
 #include <QGridLayout>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QSpacerItem>
 
 namespace {
@@ -26,6 +29,14 @@ FailureDialog::FailureDialog(QWidget* window, const QString& message, const QStr
         grid->addItem(new QSpacerItem(widthForTitle(*this), 0, QSizePolicy::Minimum),
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
+}
+
+void FailureDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(text() + QStringLiteral("\n\n") + informativeText());
+        return;
+    }
+    QMessageBox::keyPressEvent(event);
 }
 
 // The box takes its final size only as it is shown, after Qt has placed it by its earlier size:

@@ -3,6 +3,7 @@
 
 #include "AppIcon.h"
 #include "Catalogue.h"
+#include "CharacterDescription.h"
 #include "CharacterName.h"
 #include "FailureHost.h"
 #include "Form1Accessible.h"
@@ -92,7 +93,8 @@ QFont windowFont() {
 
 } // namespace
 
-Form1Window::Form1Window(QWidget* parent) : QWidget(parent) {
+Form1Window::Form1Window(hexconv::CodePage codePage, QWidget* parent)
+    : QWidget(parent), form_(*this, codePage) {
     static const bool accessibleInstalled = [] {
         QAccessible::installFactory(&Form1Accessible::factory);
         return true;
@@ -139,6 +141,7 @@ Form1Window::Form1Window(QWidget* parent) : QWidget(parent) {
     connect(Option3, &QRadioButton::clicked, this, [this] { form_.Option3_Click(); });
     // A control character or a no-break space draws as nothing: say which character it is.
     connect(Text1, &QLineEdit::textChanged, this, &Form1Window::describeCharacterField);
+    describeCharacterField();
 }
 
 std::u32string Form1Window::readText(Field field) const {
@@ -234,8 +237,10 @@ QWidget* Form1Window::controlOf(Control control) const {
 }
 
 void Form1Window::describeCharacterField() {
-    const QString description =
-        CharacterName::describe(CharacterName::firstCharacter(Text1->text()));
+    const auto note = hexconv::CharacterDescription::note(
+        CharacterName::describe(CharacterName::firstCharacter(Text1->text())).toStdString(),
+        form_.codePage());
+    const QString description = Catalogue::text(note.text, note.arguments);
     Text1->setToolTip(description);
     Text1->setAccessibleDescription(description);
 }

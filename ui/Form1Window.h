@@ -21,7 +21,8 @@ class Form1Window : public QWidget, public hexconv::WindowOperations {
     Q_OBJECT
 
 public:
-    explicit Form1Window(QWidget* parent = nullptr);
+    explicit Form1Window(hexconv::CodePage codePage = hexconv::CodePage::windows1252(),
+                         QWidget* parent = nullptr);
 
     hexconv::Form1& behaviour() { return form_; }
 
@@ -62,7 +63,7 @@ private:
     QPushButton* Command2;
     QPushButton* Command3;
 
-    hexconv::Form1 form_{*this};
+    hexconv::Form1 form_;
     std::map<QLineEdit*, hexconv::SystemColour> backgrounds_;
     bool started_ = false;
 };

@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "Form1Window.h"
 #include "StartupMessages.h"
+#include "SystemCodePage.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -43,9 +44,13 @@ int main(int argc, char* argv[]) {
     // and LANG without an application).
     Catalogue::load(QLocale::system().uiLanguages());
     const CommandLine commandLine(arguments);
+    // The character set of the locale the program runs in, as Windows would give it.
+    const hexconv::CodePage codePage =
+        commandLine.codePage().value_or(hexconv::SystemCodePage::forLocaleVariables(
+            std::getenv("LC_ALL"), std::getenv("LC_CTYPE"), std::getenv("LANG")));
     switch (commandLine.action()) {
     case CommandLine::Action::ShowUsage:
-        std::fputs(CommandLine::usage().toLocal8Bit().constData(), stdout);
+        std::fputs(CommandLine::usage(codePage).toLocal8Bit().constData(), stdout);
         return 0;
     case CommandLine::Action::ShowVersion:
         std::printf("%s\n", qPrintable(CommandLine::version()));
@@ -76,7 +81,7 @@ int main(int argc, char* argv[]) {
     StartupMessages::release();
     Catalogue::install();
     QGuiApplication::setDesktopFileName(QStringLiteral(HEXCONV_APP_ID));
-    Form1Window form;
+    Form1Window form(codePage);
     form.show();
     return QApplication::exec();
 }

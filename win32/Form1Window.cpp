@@ -96,7 +96,7 @@ std::wstring title() {
 
 } // namespace
 
-Form1Window::Form1Window(HINSTANCE instance) {
+Form1Window::Form1Window(HINSTANCE instance, hexconv::CodePage codePage) : form_(*this, codePage) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &Form1Window::windowProcedure;
@@ -180,7 +180,10 @@ void Form1Window::createControls(HINSTANCE instance) {
         tool.uId = reinterpret_cast<UINT_PTR>(controlHandle(Control::Text1));
         tool.lpszText = const_cast<wchar_t*>(L"");
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        // A width of its own makes the tooltip break its lines where the text does.
+        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 32767);
     }
+    describeCharacterField();
 }
 
 void Form1Window::applyDpi(UINT dpi) {
@@ -496,8 +499,11 @@ LRESULT CALLBACK Form1Window::buttonProcedure(HWND button, UINT message, WPARAM 
 // The tooltip and, for a screen reader, the description: which character the field begins with.
 void Form1Window::describeCharacterField() {
     const std::u32string character = firstCharacter(readText(Field::Text1));
-    std::wstring description = Utf16::fromUtf8(hexconv::CharacterDescription::describe(
-        character, [this](char32_t codePoint) { return unicode_.nameOf(codePoint); }));
+    const auto note = hexconv::CharacterDescription::note(
+        hexconv::CharacterDescription::describe(
+            character, [this](char32_t codePoint) { return unicode_.nameOf(codePoint); }),
+        form_.codePage());
+    std::wstring description = Catalogue::text(note.text, note.arguments);
     annotations_.setDescription(controlHandle(Control::Text1), description);
     if (tooltip_ == nullptr) {
         return;

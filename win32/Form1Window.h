@@ -21,7 +21,8 @@
 // handler, the Tab rule and the input limit; this class decides none of them, nor the layout.
 class Form1Window : public hexconv::WindowOperations {
 public:
-    explicit Form1Window(HINSTANCE instance);
+    explicit Form1Window(HINSTANCE instance,
+                         hexconv::CodePage codePage = hexconv::CodePage::windows1252());
     ~Form1Window() override;
     Form1Window(const Form1Window&) = delete;
     Form1Window& operator=(const Form1Window&) = delete;
@@ -88,5 +89,5 @@ private:
     HWND focusBeforeClick_ = nullptr;
     UnicodeData unicode_;
     Annotations annotations_;
-    hexconv::Form1 form_{*this};
+    hexconv::Form1 form_;
 };

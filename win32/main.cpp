@@ -1,12 +1,60 @@
 // SPDX-License-Identifier: MIT
 #include "Catalogue.h"
+#include "Failure.h"
 #include "Form1Description.h"
 #include "Form1Window.h"
+#include "SystemCodePage.h"
 #include "Utf16.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <exception>
+#include <optional>
+#include <string>
+
+namespace {
+
+void showError(const std::wstring& text) {
+    MessageBoxW(nullptr, text.c_str(), Utf16::fromUtf8(hexconv::Form1Description::Title).c_str(),
+                MB_OK | MB_ICONERROR);
+}
+
+// The value of --code-page N or --code-page=N on the program's own command line, the last one
+// given; every other argument is ignored.
+std::optional<std::wstring> codePageOption() {
+    int count = 0;
+    LPWSTR* const arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (arguments == nullptr) {
+        return std::nullopt;
+    }
+    const std::wstring option = L"--code-page";
+    std::optional<std::wstring> value;
+    for (int i = 1; i < count; ++i) {
+        const std::wstring argument = arguments[i];
+        if (argument == option) {
+            value = i + 1 < count ? arguments[++i] : L"";
+        } else if (argument.rfind(option + L"=", 0) == 0) {
+            value = argument.substr(option.size() + 1);
+        }
+    }
+    LocalFree(static_cast<HLOCAL>(arguments));
+    return value;
+}
+
+// Windows' ANSI code page, or where the system's is UTF-8 the one of the user's locale.
+hexconv::CodePage systemCodePage() {
+    DWORD userLocaleCodePage = 0;
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT,
+                        LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                        reinterpret_cast<LPWSTR>(&userLocaleCodePage),
+                        sizeof(userLocaleCodePage) / sizeof(WCHAR)) == 0) {
+        userLocaleCodePage = 0;
+    }
+    return hexconv::SystemCodePage::forWindows(GetACP(), userLocaleCodePage);
+}
+
+} // namespace
 
 // The parameters keep the names that the Windows headers give them.
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR /*lpCmdLine*/,
@@ -18,14 +66,25 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR /*l
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     Catalogue::load(Catalogue::userLanguages());
+    hexconv::CodePage codePage = systemCodePage();
+    if (const std::optional<std::wstring> chosen = codePageOption()) {
+        try {
+            std::string number(chosen->size() * 3, '\0');
+            number.resize(static_cast<std::size_t>(WideCharToMultiByte(
+                CP_UTF8, 0, chosen->data(), static_cast<int>(chosen->size()), number.data(),
+                static_cast<int>(number.size()), nullptr, nullptr)));
+            codePage = hexconv::SystemCodePage::named(number);
+        } catch (const hexconv::UnknownCodePage& unknown) {
+            showError(Catalogue::text(*unknown.text(), unknown.arguments()));
+            return 2;
+        }
+    }
     try {
-        Form1Window form(hInstance);
+        Form1Window form(hInstance, codePage);
         form.show(nShowCmd);
         return form.runMessageLoop();
     } catch (const std::exception& failure) {
-        MessageBoxW(nullptr, Utf16::fromUtf8(failure.what()).c_str(),
-                    Utf16::fromUtf8(hexconv::Form1Description::Title).c_str(),
-                    MB_OK | MB_ICONERROR);
+        showError(Utf16::fromUtf8(failure.what()));
         return 1;
     }
 }

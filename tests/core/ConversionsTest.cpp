@@ -305,8 +305,14 @@ TEST(Failures, EachNamesItselfAndSaysInFullWhatWasWrong) {
                                "0-9, an optional sign and an optional point.";
     const std::string hexDigit = " is not a hex digit. Type one or two hex digits: 0-9 and A-F "
                                  "(either case).";
-    const std::string codePage = " Type a character of that code page: ASCII or a Western "
-                                 "European letter or sign such as \"é\" or \"€\".";
+    const std::string westernEuropean = " Type a character of that code page: ASCII or a letter or "
+                                        "sign such as \"é\" or \"€\".";
+    const auto code = [](unsigned page, double number) {
+        return [page, number] { hexconv::CodePage::withNumber(page)->characterFor(number); };
+    };
+    const auto character = [](unsigned page, std::u32string text) {
+        return [page, text] { hexconv::CodePage::withNumber(page)->codeOfCharacter(text); };
+    };
     const auto read = [](std::u32string text) { return [text] { Value::readNumber(text); }; };
     const auto hex = [](std::u32string text) {
         return [text] { Conversions::HexToBin(Value(text), YieldCounter().yield()); };
@@ -354,24 +360,57 @@ TEST(Failures, EachNamesItselfAndSaysInFullWhatWasWrong) {
          "254.5 is not a byte value: a byte is a whole number from 0 to 255."},
         {"byte below 0", [] { Conversions::DecToBin(Value(-1.0), YieldCounter().yield()); },
          "Out of range", "-1 is not a byte value: a byte is a whole number from 0 to 255."},
-        {"code past 255", [] { hexconv::CodePage::characterFor(256); }, "Out of range",
+        {"code past 255", code(1252, 256), "Out of range",
          "There is no character with code 256: codes run from 0 to 255."},
-        {"code rounding past 255", [] { hexconv::CodePage::characterFor(255.5); }, "Out of range",
+        {"code rounding past 255", code(1252, 255.5), "Out of range",
          "There is no character with code 255.5: codes run from 0 to 255."},
-        {"code rounding below 0", [] { hexconv::CodePage::characterFor(-0.75); }, "Out of range",
+        {"code rounding below 0", code(1252, -0.75), "Out of range",
          "There is no character with code -0.75: codes run from 0 to 255."},
-        {"cluster of 6",
-         [] { hexconv::CodePage::codeOfCharacter(U"e\u0301\u0302\u0303\u0304\u0305"); },
+        {"byte of no character", code(874, 0xDB), "No character",
+         "The byte db stands for no character in the code page Windows-874 (Thai)."},
+        {"byte that begins a pair", code(932, 0x82), "No character",
+         "The byte 82 only begins a character of two bytes in the code page Windows-932 "
+         "(Japanese): alone it stands for no character."},
+        {"nothing", character(1251, U""), "Not in the code page",
+         "There is no character to convert. Type a character of the code page Windows-1251 "
+         "(Cyrillic): ASCII or a letter or sign such as \"ж\" or \"Ё\"."},
+        {"letter of another script", character(1252, U"\u0416"), "Not in the code page",
+         "The character \"Ж\" (U+0416) is not in the code page Windows-1252 (Western European)." +
+             westernEuropean},
+        {"private use", character(936, U"\ue4c6"), "Not in the code page",
+         "The character \"\ue4c6\" (U+E4C6) is not in the code page Windows-936 (Simplified "
+         "Chinese). Type a character of that code page: ASCII or a letter or sign such as \"A\" "
+         "or \"€\"."},
+        {"C1 control outside", character(1251, U"\u0080"), "Not in the code page",
+         "The character U+0080 is not in the code page Windows-1251 (Cyrillic). Type a character "
+         "of that code page: ASCII or a letter or sign such as \"ж\" or \"Ё\"."},
+        {"cluster of 6", character(1252, U"e\u0301\u0302\u0303\u0304\u0305"),
          "Not in the code page",
          "The character \"e\u0301\u0302\u0303\u0304\u0305\" (U+0065 U+0301 U+0302 U+0303 U+0304 "
-         "U+0305) is not a single character of the Windows-1252 code page." +
-             codePage},
-        {"cluster of 7",
-         [] { hexconv::CodePage::codeOfCharacter(U"e\u0301\u0302\u0303\u0304\u0305\u0306"); },
+         "U+0305) is not a single character of the code page Windows-1252 (Western European)." +
+             westernEuropean},
+        {"cluster of 7", character(1252, U"e\u0301\u0302\u0303\u0304\u0305\u0306"),
          "Not in the code page",
          "The character \"e\u0301\u0302\u0303\u0304\u0305\u0306\" (U+0065 U+0301 U+0302 U+0303 "
-         "U+0304 U+0305 ...) is not a single character of the Windows-1252 code page." +
-             codePage},
+         "U+0304 U+0305 ...) is not a single character of the code page Windows-1252 (Western "
+         "European)." +
+             westernEuropean},
+        {"two bytes", character(932, U"\u3042"), "Not a single byte",
+         "The character \"あ\" (U+3042) takes more than one byte in the code page Windows-932 "
+         "(Japanese): 82 a0. Type a character of one byte: ASCII or a letter or sign such as "
+         "\"ｱ\" or \"ｶ\"."},
+        {"letter and mark", character(1258, U"\u1ebf"), "Not a single byte",
+         "The character \"ế\" (U+1EBF) takes more than one byte in the code page Windows-1258 "
+         "(Vietnamese): ea ec. Type a character of one byte: ASCII or a letter or sign such as "
+         "\"ơ\" or \"Đ\"."},
+        {"letter and two marks", character(1258, U"\u1e4d"), "Not a single byte",
+         "The character \"ṍ\" (U+1E4D) takes more than one byte in the code page Windows-1258 "
+         "(Vietnamese): 6f de ec. Type a character of one byte: ASCII or a letter or sign such as "
+         "\"ơ\" or \"Đ\"."},
+        {"cluster of one-byte code points", character(874, U"\u0e01\u0e35"), "Not a single byte",
+         "The character \"กี\" (U+0E01 U+0E35) takes more than one byte in the code page "
+         "Windows-874 (Thai): a1 d5. Type a character of one byte: ASCII or a letter or sign such "
+         "as \"ก\" or \"ฮ\"."},
     };
     for (const auto& c : cases) {
         try {

@@ -20,12 +20,13 @@ struct CalculateExample {
     // The input's first character is found by the platform's Unicode segmentation and
     // normalisation, which only a real front end has.
     bool needsUnicodeData = false;
+    unsigned codePage = 1252;
 };
 
 inline const std::vector<CalculateExample>& calculateExamples() {
     static const std::u32string notInCodePage =
-        U" Type a character of that code page: ASCII or a Western European letter or sign such "
-        U"as \"\u00e9\" or \"\u20ac\".";
+        U" Type a character of that code page: ASCII or a letter or sign such as \"\u00e9\" or "
+        U"\"\u20ac\".";
     static const std::vector<CalculateExample> examples = {
         {"CharacterA", false, U"A", {U"A", U"65", U"41", U"01000001"}},
         {"CharacterFirstOfHello", false, U"Hello", {U"Hello", U"72", U"48", U"01001000"}},
@@ -51,8 +52,8 @@ inline const std::vector<CalculateExample>& calculateExamples() {
          false,
          U"q\u0301",
          {U"q\u0301", U"", U"", U""},
-         U"The character \"q\u0301\" (U+0071 U+0301) is not a single character of the "
-         U"Windows-1252 code page." +
+         U"The character \"q\u0301\" (U+0071 U+0301) is not a single character of the code page "
+         U"Windows-1252 (Western European)." +
              notInCodePage,
          true},
         {"HexDigitOutsideTheRange",
@@ -69,8 +70,36 @@ inline const std::vector<CalculateExample>& calculateExamples() {
          false,
          U"\u4e2d",
          {U"\u4e2d", U"", U"", U""},
-         U"The character \"\u4e2d\" (U+4E2D) is not in the Windows-1252 code page." +
+         U"The character \"\u4e2d\" (U+4E2D) is not in the code page Windows-1252 (Western "
+         U"European)." +
              notInCodePage},
+        // The system's own code page: Cyrillic, and a double-byte one.
+        {"CyrillicCharacter",
+         false,
+         U"\u0416",
+         {U"\u0416", U"198", U"c6", U"11000110"},
+         {},
+         false,
+         1251},
+        {"CyrillicHex", true, U"c6", {U"\u0416", U"198", U"c6", U"11000110"}, {}, false, 1251},
+        {"HalfWidthKatakana", true, U"b1", {U"\uff71", U"177", U"b1", U"10110001"}, {}, false, 932},
+        {"CharacterOfTwoBytes",
+         false,
+         U"\u3042",
+         {U"\u3042", U"", U"", U""},
+         U"The character \"\u3042\" (U+3042) takes more than one byte in the code page "
+         U"Windows-932 (Japanese): 82 a0. Type a character of one byte: ASCII or a letter or sign "
+         U"such as \"\uff71\" or \"\uff76\".",
+         false,
+         932},
+        {"HexThatOnlyBeginsACharacter",
+         true,
+         U"82",
+         {U"", U"130", U"82", U"10000010"},
+         U"The byte 82 only begins a character of two bytes in the code page Windows-932 "
+         U"(Japanese): alone it stands for no character.",
+         false,
+         932},
     };
     return examples;
 }

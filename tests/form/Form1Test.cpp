@@ -34,7 +34,7 @@ std::vector<hexconv::CalculateExample> examplesWithoutUnicodeData() {
 
 TEST_P(SharedCalculate, FillsTheFieldsThroughTheChain) {
     const auto& example = GetParam();
-    RecordingWindow window;
+    RecordingWindow window(*hexconv::CodePage::withNumber(example.codePage));
     window.select(example.hexMode ? Option::Option3 : Option::Option1);
     window.type(example.hexMode ? Field::Text3 : Field::Text1, example.input);
     window.form.Command1_Click();

@@ -18,9 +18,9 @@ namespace hexconv {
 // run; the user's actions are methods that do what a toolkit does on such an event.
 class RecordingWindow : public WindowOperations {
 public:
-    RecordingWindow() = default;
+    explicit RecordingWindow(CodePage codePage = CodePage::windows1252()) : form(*this, codePage) {}
 
-    Form1 form{*this};
+    Form1 form;
     std::vector<std::string> log;
     std::map<Field, std::u32string> texts;
     std::map<Field, int> limits;

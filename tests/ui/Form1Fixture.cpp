@@ -8,7 +8,7 @@ void Form1Fixture::SetUp() {
     FailureHost::setReporter([this](QWidget*, std::exception_ptr failure) {
         reports.push_back(FailureHost::messageOf(failure));
     });
-    form = std::make_unique<Form1Window>();
+    form = std::make_unique<Form1Window>(codePage);
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));

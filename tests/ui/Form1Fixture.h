@@ -39,6 +39,7 @@ protected:
     void selectHexMode() { click(option("Option3")); }
     void calculate() { click(button("Command1")); }
 
+    hexconv::CodePage codePage = hexconv::CodePage::windows1252(); // the window's, at SetUp
     std::unique_ptr<Form1Window> form;
     std::vector<QString> reports;
 };

@@ -331,8 +331,10 @@ TEST_F(Caret, AfterAFailureTheCaretIsBackInTheInputWithItsTextSelected) {
     EXPECT_EQ(field("Text3")->selectedText(), "0g");
 }
 
-// A character that draws as nothing is still named, in the tooltip and for screen readers.
-TEST_F(Caret, CharacterFieldNamesItsFirstCharacter) {
+// A character that draws as nothing is still named, in the tooltip and for screen readers, and so
+// is the code page.
+TEST_F(Caret, CharacterFieldNamesItsFirstCharacterAndTheCodePage) {
+    const QString inCodePage = "\nCode page: Windows-1252 (Western European)";
     const struct {
         const char* hex;
         QString description;
@@ -357,8 +359,8 @@ TEST_F(Caret, CharacterFieldNamesItsFirstCharacter) {
         field("Text3")->selectAll();
         type(c.hex);
         calculate();
-        EXPECT_EQ(field("Text1")->toolTip(), c.description) << c.hex;
-        EXPECT_EQ(character->text(QAccessible::Description), c.description) << c.hex;
+        EXPECT_EQ(field("Text1")->toolTip(), c.description + inCodePage) << c.hex;
+        EXPECT_EQ(character->text(QAccessible::Description), c.description + inCodePage) << c.hex;
     }
     // A cluster, and code points that Unicode leaves unnamed (unassigned, private use): those get
     // their code point alone, no made-up name.
@@ -376,12 +378,13 @@ TEST_F(Caret, CharacterFieldNamesItsFirstCharacter) {
     };
     for (const auto& t : typed) {
         field("Text1")->setText(t.text);
-        EXPECT_EQ(field("Text1")->toolTip(), t.description);
-        EXPECT_EQ(character->text(QAccessible::Description), t.description);
+        EXPECT_EQ(field("Text1")->toolTip(), t.description + inCodePage);
+        EXPECT_EQ(character->text(QAccessible::Description), t.description + inCodePage);
     }
+    // The code page the field converts in, named also while it is empty.
     field("Text1")->clear();
-    EXPECT_TRUE(field("Text1")->toolTip().isEmpty());
-    EXPECT_TRUE(character->text(QAccessible::Description).isEmpty());
+    EXPECT_EQ(field("Text1")->toolTip(), "Code page: Windows-1252 (Western European)");
+    EXPECT_EQ(character->text(QAccessible::Description), field("Text1")->toolTip());
 }
 
 // Every control character's name is its alias in Unicode's own NameAliases.txt (Debian's

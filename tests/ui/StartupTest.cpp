@@ -15,6 +15,7 @@ struct CommandLineCase {
     QString refusal;
     QString platform;
     QString x11Display;
+    unsigned codePage = 0; // none chosen
 };
 
 QString refused(const char* problem) {
@@ -30,6 +31,7 @@ TEST_P(CommandLineRead, ChoosesItsActionAndWhatQtWillTry) {
     EXPECT_EQ(line.refusal(), GetParam().refusal);
     EXPECT_EQ(line.platform(), GetParam().platform);
     EXPECT_EQ(line.x11Display(), GetParam().x11Display);
+    EXPECT_EQ(line.codePage() ? line.codePage()->number() : 0, GetParam().codePage);
 }
 
 using Action = CommandLine::Action;
@@ -85,6 +87,27 @@ INSTANTIATE_TEST_SUITE_P(
                         refused("unknown option \"-hv\""),
                         {},
                         {}},
+        CommandLineCase{"CodePageChosen",
+                        {"--code-page", "1251", "-display", ":2"},
+                        Action::Start,
+                        {},
+                        {},
+                        ":2",
+                        1251},
+        CommandLineCase{"CodePageNotWindows",
+                        {"--help", "--code-page=1200"},
+                        Action::Refuse,
+                        "hex-converter: There is no code page \"1200\": choose one of 874, 932, "
+                        "936, 949, 950, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258.",
+                        {},
+                        {}},
+        CommandLineCase{"CodePageNotANumber",
+                        {"--code-page", "cp1251"},
+                        Action::Refuse,
+                        "hex-converter: There is no code page \"cp1251\": choose one of 874, 932, "
+                        "936, 949, 950, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258.",
+                        {},
+                        {}},
         CommandLineCase{"QtOptionWithoutValue",
                         {"-style", "fusion", "-display"},
                         Action::Refuse,
@@ -93,11 +116,14 @@ INSTANTIATE_TEST_SUITE_P(
                         {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(CommandLineTexts, UsageNamesBothOwnOptionsAndQtsAndVersionIsTheProjects) {
-    const QString usage = CommandLine::usage();
-    EXPECT_TRUE(usage.startsWith("Usage: hex-converter [--help | --version] [Qt options]\n"));
-    for (const char* option :
-         {"--help", "--version", "-platform", "-display", "-style", "-stylesheet", "-reverse"}) {
+TEST(CommandLineTexts, UsageNamesTheCodePageOwnOptionsAndQtsAndVersionIsTheProjects) {
+    const QString usage = CommandLine::usage(*hexconv::CodePage::withNumber(1251));
+    EXPECT_TRUE(
+        usage.startsWith("Usage: hex-converter [--help | --version] [--code-page N] [Qt "
+                         "options]\nConverts one character to its two hex digits and back, "
+                         "in a small window, in the\ncode page Windows-1251 (Cyrillic).\n"));
+    for (const char* option : {"--help", "--version", "--code-page", "-platform", "-display",
+                               "-style", "-stylesheet", "-reverse"}) {
         EXPECT_TRUE(usage.contains(QString::fromLatin1(option))) << option;
     }
     EXPECT_EQ(CommandLine::version(), QStringLiteral("hex-converter " HEXCONV_VERSION));

@@ -84,10 +84,13 @@ TEST_P(Translated, FailuresOfEveryKindSpeakTheLanguageAndQuoteTheText) {
         // A character that would print as nothing is named, not quoted.
         {"NamedNotQuoted", [&] { hexconv::Conversions::HexToBin(hexconv::Value(U"\2"), yield); },
          "U+0002", QString(quotedG).replace('g', "U+0002")},
-        {"OutOfRange", [] { hexconv::CodePage::characterFor(256); }, "256"},
+        {"OutOfRange", [] { hexconv::CodePage::windows1252().characterFor(256); }, "256"},
+        {"NoCharacter", [] { hexconv::CodePage::withNumber(932)->characterFor(0x82); }, "82"},
         {"InvalidBitString", [] { hexconv::Conversions::BinToHex(hexconv::Value(U"101")); }, "3"},
-        {"NotInCodePage", [] { hexconv::CodePage::codeOfCharacter(U"\u03a9"); },
+        {"NotInCodePage", [] { hexconv::CodePage::windows1252().codeOfCharacter(U"\u03a9"); },
          quotedOmega + " (U+03A9)"},
+        {"NotASingleByte", [] { hexconv::CodePage::withNumber(932)->codeOfCharacter(U"\u3042"); },
+         "82 a0"},
     };
     for (const auto& failure : failures) {
         std::exception_ptr raised;

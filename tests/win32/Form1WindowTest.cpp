@@ -10,6 +10,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <thread>
@@ -309,7 +310,13 @@ TEST_F(Win32Mouse, VisibleFieldsStopAtTheInputLimit) {
 }
 
 class Win32Calculate : public Win32Fixture,
-                       public testing::WithParamInterface<hexconv::CalculateExample> {};
+                       public testing::WithParamInterface<hexconv::CalculateExample> {
+protected:
+    void SetUp() override {
+        codePage = *hexconv::CodePage::withNumber(GetParam().codePage);
+        Win32Fixture::SetUp();
+    }
+};
 
 // The shared worked examples, the input as a paste brings it, a failure answered in its box.
 TEST_P(Win32Calculate, FillsTheFieldsThroughTheChain) {
@@ -397,11 +404,17 @@ TEST_F(Win32Failure, CloseDuringAYieldEndsTheHandlerAndTheProgram) {
     EXPECT_NE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE), 0);
 }
 
-using Win32Tooltip = Win32Fixture;
+class Win32Tooltip : public Win32Fixture {
+protected:
+    void SetUp() override {
+        codePage = *hexconv::CodePage::withNumber(1251);
+        Win32Fixture::SetUp();
+    }
+};
 
 // Held over the character field, the mouse brings up the tooltip; it names the field's first
-// character, and names the new one after every change.
-TEST_F(Win32Tooltip, AppearsOverTheCharacterFieldAndNamesItsFirstCharacter) {
+// character, and names the new one after every change, and the code page on a line of its own.
+TEST_F(Win32Tooltip, AppearsOverTheCharacterFieldAndNamesItsFirstCharacterAndTheCodePage) {
     const UnicodeData unicode;
     type(L"x");
     hover(Control::Text1);
@@ -424,7 +437,8 @@ TEST_F(Win32Tooltip, AppearsOverTheCharacterFieldAndNamesItsFirstCharacter) {
         tool.lpszText = shown.data();
         SendMessageW(form->tooltipHandle(), TTM_GETTEXTW, shown.size(),
                      reinterpret_cast<LPARAM>(&tool));
-        EXPECT_EQ(std::wstring(shown.data()), unicode.hasIcu() ? c.withNames : c.withoutNames);
+        EXPECT_EQ(std::wstring(shown.data()), (unicode.hasIcu() ? c.withNames : c.withoutNames) +
+                                                  L"\nCode page: Windows-1251 (Cyrillic)");
     }
     EXPECT_NE(IsWindowVisible(form->tooltipHandle()), 0);
 }
@@ -548,7 +562,10 @@ TEST(Win32UserLanguage, TheProgramTakesTheFirstLanguageTheUserPrefers) {
     const std::vector<std::wstring> preferred = Catalogue::userLanguages();
     ASSERT_FALSE(preferred.empty());
     Catalogue::load(preferred);
-    const bool shipped = code == L"de" || code == L"es" || code == L"fr";
+    const auto& languages = shippedLanguages();
+    const bool shipped = std::any_of(languages.begin(), languages.end(), [&code](const auto& l) {
+        return Utf16::fromUtf8(l.code) == code;
+    });
     EXPECT_EQ(Catalogue::language(), shipped ? std::string(code.begin(), code.end()) : "");
     EXPECT_EQ(preferred.front().substr(0, 2), shipped ? code : preferred.front().substr(0, 2));
     Catalogue::load({});

@@ -67,7 +67,7 @@ void CALLBACK answerBox(HWND /*window*/, UINT /*message*/, UINT_PTR /*timer*/, D
 void Win32Fixture::SetUp() {
     boxes.clear();
     answering_ = SetTimer(nullptr, 0, 50, &answerBox);
-    form = std::make_unique<Form1Window>(GetModuleHandleW(nullptr));
+    form = std::make_unique<Form1Window>(GetModuleHandleW(nullptr), codePage);
     form->show(SW_SHOWNORMAL);
     SetForegroundWindow(form->handle());
     pump();

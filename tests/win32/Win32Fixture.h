@@ -50,6 +50,7 @@ protected:
     static std::wstring clipboard(UINT format = CF_UNICODETEXT);
     void setClipboard(const std::wstring& text) const;
 
+    hexconv::CodePage codePage = hexconv::CodePage::windows1252(); // the window's, at SetUp
     std::unique_ptr<Form1Window> form;
 
 private:
