@@ -1,17 +1,27 @@
 // SPDX-License-Identifier: MIT
-// One of the two programs the start-up benchmark launches: the real converter window, or with
-// EMPTY_WINDOW a bare window of the same size and title, the reference. Each prints the monotonic
-// clock at its first painted frame; with --stay it then goes on idling until it is killed.
+// One of the programs the start-up benchmark launches: the real converter window in the code page
+// of the locale, as the program starts it; with EMPTY_WINDOW a bare window of the same size and
+// title; with PLAIN_CONTROLS a plain Qt window with the same controls, places and font and none
+// of the program's own work. Each prints the monotonic clock at its first painted frame; with
+// --stay it then goes on idling until it is killed.
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 
-#ifndef EMPTY_WINDOW
+#if defined(PLAIN_CONTROLS)
+#include "Form1Description.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#elif !defined(EMPTY_WINDOW)
 #include "Form1Window.h"
+#include "SystemCodePage.h"
 #endif
 
 namespace {
@@ -44,17 +54,55 @@ private:
     bool seen_ = false;
 };
 
+#ifdef PLAIN_CONTROLS
+// The converter's controls as plain Qt widgets, placed at 96 dots per inch.
+void addControls(QWidget& window) {
+    using Description = hexconv::Form1Description;
+    const auto place = [](QWidget* control, const Description::Item& item) {
+        control->setGeometry(
+            Description::pixels(item.place.left, 96), Description::pixels(item.place.top, 96),
+            Description::pixels(item.place.width, 96), Description::pixels(item.place.height, 96));
+        control->setVisible(item.visible);
+    };
+    for (const Description::Item& item : Description::Controls) {
+        const QString caption = item.caption ? QString::fromUtf8(item.caption->english) : QString();
+        switch (item.kind) {
+        case Description::Kind::OptionButton:
+            place(new QRadioButton(caption, &window), item);
+            break;
+        case Description::Kind::TextBox:
+            place(new QLineEdit(&window), item);
+            break;
+        case Description::Kind::PushButton:
+            place(new QPushButton(caption, &window), item);
+            break;
+        }
+    }
+    for (const Description::Item& item : Description::HiddenFields) {
+        place(new QLineEdit(&window), item);
+    }
+    QFont font(QString::fromLatin1(Description::WindowFont.face));
+    font.setPointSizeF(Description::WindowFont.centipoints / 100.0);
+    font.setWeight(static_cast<QFont::Weight>(Description::WindowFont.weight));
+    window.setFont(font);
+}
+#endif
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     const bool stay = argc > 1 && std::strcmp(argv[1], "--stay") == 0;
     QApplication application(argc, argv);
-#ifdef EMPTY_WINDOW
+#if defined(EMPTY_WINDOW) || defined(PLAIN_CONTROLS)
     QWidget window;
     window.setWindowTitle(QStringLiteral("Hex Converter"));
     window.setFixedSize(301, 158);
+#ifdef PLAIN_CONTROLS
+    addControls(window);
+#endif
 #else
-    Form1Window window;
+    Form1Window window(hexconv::SystemCodePage::forLocaleVariables(
+        std::getenv("LC_ALL"), std::getenv("LC_CTYPE"), std::getenv("LANG")));
 #endif
     FirstFrame probe(stay);
     window.installEventFilter(&probe);
