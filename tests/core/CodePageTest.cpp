@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <limits>
 #include <map>
 #include <optional>
@@ -42,36 +43,36 @@ std::optional<Bytes> systemBytes(unsigned codePage, char32_t codePoint) {
     return Bytes(narrow.begin(), narrow.begin() + length);
 }
 #else
-std::optional<std::string> glibcConvert(unsigned codePage, bool toCodePage, std::string in) {
+// glibc's iconv between the code page and UCS-4 in the machine's order (WCHAR_T), either way.
+std::optional<std::string> glibc(unsigned codePage, bool toCodePage, std::string in) {
     static std::map<std::pair<unsigned, bool>, iconv_t> converters;
     iconv_t& converter = converters[{codePage, toCodePage}];
     const std::string name = "CP" + std::to_string(codePage);
     if (converter == nullptr) {
-        converter = toCodePage ? iconv_open(name.c_str(), "UTF-32LE")
-                               : iconv_open("UTF-32LE", name.c_str());
+        converter =
+            toCodePage ? iconv_open(name.c_str(), "WCHAR_T") : iconv_open("WCHAR_T", name.c_str());
     }
-    iconv(converter, nullptr, nullptr, nullptr, nullptr);
     std::string out(16, '\0');
     char* inAt = in.data();
     char* outAt = out.data();
     std::size_t inLeft = in.size();
     std::size_t outLeft = out.size();
-    if (iconv(converter, &inAt, &inLeft, &outAt, &outLeft) == static_cast<std::size_t>(-1) ||
-        iconv(converter, nullptr, nullptr, &outAt, &outLeft) == static_cast<std::size_t>(-1)) {
+    const auto failed = static_cast<std::size_t>(-1);
+    if (iconv(converter, nullptr, nullptr, nullptr, nullptr) == failed ||
+        iconv(converter, &inAt, &inLeft, &outAt, &outLeft) == failed ||
+        iconv(converter, nullptr, nullptr, &outAt, &outLeft) == failed) {
         return std::nullopt;
     }
-    return out.substr(0, out.size() - outLeft);
+    return out.substr(0, static_cast<std::size_t>(outAt - out.data()));
 }
 
 std::optional<char32_t> glibcCharacter(unsigned codePage, const Bytes& bytes) {
-    const auto out = glibcConvert(codePage, false, std::string(bytes.begin(), bytes.end()));
-    if (!out || out->size() != 4) {
+    const auto out = glibc(codePage, false, std::string(bytes.begin(), bytes.end()));
+    char32_t c = 0;
+    if (!out || out->size() != sizeof c) {
         return std::nullopt;
     }
-    char32_t c = 0;
-    for (int i = 3; i >= 0; --i) {
-        c = c << 8 | static_cast<unsigned char>((*out)[static_cast<std::size_t>(i)]);
-    }
+    std::memcpy(&c, out->data(), sizeof c);
     return c;
 }
 
@@ -123,11 +124,9 @@ std::optional<Bytes> systemBytes(unsigned codePage, char32_t codePoint) {
     if (const auto at = otherwise.find({codePage, codePoint}); at != otherwise.end()) {
         return at->second.empty() ? std::nullopt : std::optional<Bytes>(at->second);
     }
-    std::string in(4, '\0');
-    for (std::size_t i = 0; i < 4; ++i) {
-        in[i] = static_cast<char>(codePoint >> (8 * i) & 0xFF);
-    }
-    if (const auto out = glibcConvert(codePage, true, in)) {
+    if (const auto out =
+            glibc(codePage, true,
+                  std::string(reinterpret_cast<const char*>(&codePoint), sizeof codePoint))) {
         return Bytes(out->begin(), out->end());
     }
     if (codePoint == 0x05BA && codePage == 1255) {
