@@ -80,9 +80,8 @@ constexpr std::array<const char*, 32> c1Names = {
     "APPLICATION PROGRAM COMMAND",             // 009F
 };
 
-} // namespace
-
-const char* CharacterDescription::controlName(char32_t codePoint) {
+// The alias of a C0 or C1 control or of DELETE ("LINE FEED"); nullptr for any other code point.
+const char* controlName(char32_t codePoint) {
     if (codePoint < 0x20) {
         return c0Names.at(codePoint);
     }
@@ -94,6 +93,8 @@ const char* CharacterDescription::controlName(char32_t codePoint) {
     }
     return nullptr;
 }
+
+} // namespace
 
 std::string CharacterDescription::nameOf(char32_t codePoint, const UnicodeName& unicodeName) {
     if (const char* alias = controlName(codePoint)) {

@@ -21,8 +21,6 @@ public:
     // platform has none.
     using UnicodeName = std::function<std::string(char32_t codePoint)>;
 
-    // The alias of a C0 or C1 control or of DELETE ("LINE FEED"); nullptr for any other code point.
-    static const char* controlName(char32_t codePoint);
     // The name a user reads: the control alias, otherwise the Unicode name.
     static std::string nameOf(char32_t codePoint, const UnicodeName& unicodeName);
     // "U+0041 LATIN CAPITAL LETTER A"; a cluster that stays several code points is described

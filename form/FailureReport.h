@@ -12,8 +12,7 @@ namespace hexconv {
 
 // The words a user reads for a failure that no handler trapped: what went wrong, as a
 // translatable text and its arguments, and the failure's short name. The program's own failures
-// carry both; anything else is reported as an unexpected failure. It words failures; it
-// translates and shows nothing.
+// carry both; anything else is reported as an unexpected failure.
 class FailureReport {
 public:
     explicit FailureReport(const std::exception_ptr& failure);

@@ -69,10 +69,6 @@ QString Catalogue::language() {
     return loaded().language;
 }
 
-bool Catalogue::hasQtCatalogue() {
-    return loaded().qt != nullptr;
-}
-
 namespace {
 
 // The pattern in the loaded language, UTF-8; English where there is none.

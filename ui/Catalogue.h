@@ -13,8 +13,7 @@
 // Qt's (qtbase_LANG.qm from Qt's translations folder, for the context menus and dialog buttons),
 // for the first of the user's UI languages that the program speaks; English, the language the
 // program is written in, otherwise. Its own words can be looked up before the application
-// exists, so that start-up lines are translated too; Qt's take effect once installed. It
-// translates; it decides nothing about what is shown.
+// exists, so that start-up lines are translated too; Qt's take effect once installed.
 class Catalogue {
 public:
     // The user's UI languages, most wanted first (LANGUAGE, LC_ALL, LC_MESSAGES, LANG on Linux).
@@ -23,8 +22,6 @@ public:
     static void install();
     // The language loaded ("de"), or empty for English.
     static QString language();
-    // Whether Qt's catalogue for that language was found and loaded.
-    static bool hasQtCatalogue();
 
     static QString text(const hexconv::MessageText& message,
                         const std::vector<hexconv::MessageArgument>& arguments = {});

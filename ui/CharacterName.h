@@ -6,7 +6,7 @@
 // The first character of a text as a user sees it, and what to call it. "First" means the first
 // grapheme cluster, in Unicode normalisation form C, so that "e" followed by a combining acute
 // accent is the one character "é". Names are Unicode's, from ICU; the control characters, which
-// have no Unicode name, are called by their standard alias. It reads texts; it shows nothing.
+// have no Unicode name, are called by their standard alias.
 class CharacterName {
 public:
     static QString firstCharacter(const QString& text);

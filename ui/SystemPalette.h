@@ -10,8 +10,7 @@
 
 // System colour references as Qt paints them: each Win32 system colour index maps to the palette
 // role that plays the same part, resolved against a palette each time it is asked, so that the
-// colour follows the scheme; a fixed colour stays what it is. It resolves colours; it paints
-// nothing.
+// colour follows the scheme; a fixed colour stays what it is.
 class SystemPalette {
 public:
     // The palette role nearest to the system colour; none for a fixed colour.

@@ -9,8 +9,7 @@
 
 // The program's words in the user's language on Windows: the catalogues of translations/*.ts,
 // which the build writes into the program as a table, for the first of the user's preferred UI
-// languages that the program ships; English, the language it is written in, otherwise. It
-// translates; it decides nothing about what is shown.
+// languages that the program ships; English, the language it is written in, otherwise.
 class Catalogue {
 public:
     struct Entry {

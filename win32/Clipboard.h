@@ -7,7 +7,7 @@
 
 // The system clipboard as the Copy buttons use it: cleared, then given a text as CF_UNICODETEXT.
 // Another program may hold the clipboard for a moment; each step waits a little for it, then
-// raises ClipboardUnavailable rather than copying nothing in silence. It reads nothing back.
+// raises ClipboardUnavailable rather than copying nothing in silence.
 class Clipboard {
 public:
     // The window that owns what it puts on the clipboard.

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Dpi.h"
 
-#include "Form1Description.h"
-
 namespace {
 
 template <typename Function> Function user32(const char* name) {
@@ -26,10 +24,6 @@ UINT Dpi::of(HWND window) {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
-}
-
-int Dpi::pixels(int twips, UINT dpi) {
-    return hexconv::Form1Description::pixels(twips, static_cast<int>(dpi));
 }
 
 RECT Dpi::frameAround(int width, int height, DWORD style, UINT dpi) {

@@ -3,14 +3,13 @@
 
 #include <windows.h>
 
-// A monitor's resolution and what follows from it for the window: twips as pixels, and the frame
-// around a client area of a given size. Windows 10's per-monitor functions are used where they
+// A monitor's resolution and what follows from it for the window: the frame around a client area
+// of a given size. Windows 10's per-monitor functions are used where they
 // exist, the system's resolution elsewhere. It places no window itself.
 class Dpi {
 public:
     // The resolution of the monitor the window is on (96 for none).
     static UINT of(HWND window);
-    static int pixels(int twips, UINT dpi);
     // The window rectangle whose client area is width x height pixels, for a window of that style.
     static RECT frameAround(int width, int height, DWORD style, UINT dpi);
 };

@@ -183,17 +183,19 @@ void Form1Window::createControls(HINSTANCE instance) {
         // A width of its own makes the tooltip break its lines where the text does.
         SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 32767);
     }
-    describeCharacterField();
+    // The field starts empty: its description names the code page alone.
+    describeCharacter(U"");
 }
 
 void Form1Window::applyDpi(UINT dpi) {
-    dpi_ = dpi;
     // The new font before the old one goes: a control must never be left holding a deleted font.
     auto font = std::make_unique<WindowFont>(dpi);
-    const auto place = [this, &font](HWND control, const Description::Twips& at) {
-        SetWindowPos(control, nullptr, Dpi::pixels(at.left, dpi_), Dpi::pixels(at.top, dpi_),
-                     Dpi::pixels(at.width, dpi_), Dpi::pixels(at.height, dpi_),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto pixels = [dpi](int twips) {
+        return Description::pixels(twips, static_cast<int>(dpi));
+    };
+    const auto place = [&font, &pixels](HWND control, const Description::Twips& at) {
+        SetWindowPos(control, nullptr, pixels(at.left), pixels(at.top), pixels(at.width),
+                     pixels(at.height), SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font->handle()), TRUE);
     };
     for (std::size_t i = 0; i < controls_.size(); ++i) {
@@ -206,9 +208,8 @@ void Form1Window::applyDpi(UINT dpi) {
         SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font->handle()), TRUE);
     }
     font_ = std::move(font);
-    const RECT frame =
-        Dpi::frameAround(Dpi::pixels(Description::ClientArea.width, dpi),
-                         Dpi::pixels(Description::ClientArea.height, dpi), windowStyle, dpi);
+    const RECT frame = Dpi::frameAround(pixels(Description::ClientArea.width),
+                                        pixels(Description::ClientArea.height), windowStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -410,7 +411,7 @@ void Form1Window::handleCommand(HWND control, WORD notification) {
     }
     case Control::Text1:
         if (notification == EN_CHANGE) {
-            describeCharacterField();
+            describeCharacter(firstCharacter(readText(Field::Text1)));
         }
         break;
     case Control::Command1:
@@ -497,8 +498,7 @@ LRESULT CALLBACK Form1Window::buttonProcedure(HWND button, UINT message, WPARAM 
 }
 
 // The tooltip and, for a screen reader, the description: which character the field begins with.
-void Form1Window::describeCharacterField() {
-    const std::u32string character = firstCharacter(readText(Field::Text1));
+void Form1Window::describeCharacter(const std::u32string& character) {
     const auto note = hexconv::CharacterDescription::note(
         hexconv::CharacterDescription::describe(
             character, [this](char32_t codePoint) { return unicode_.nameOf(codePoint); }),

@@ -29,7 +29,6 @@ public:
     Form1Window(Form1Window&&) = delete;
     Form1Window& operator=(Form1Window&&) = delete;
 
-    hexconv::Form1& behaviour() { return form_; }
     // None once the window is destroyed.
     HWND handle() const { return window_; }
     HWND controlHandle(hexconv::Control control) const;
@@ -73,7 +72,7 @@ private:
     void createControls(HINSTANCE instance);
     void applyDpi(UINT dpi);
     void select(hexconv::Option option);
-    void describeCharacterField();
+    void describeCharacter(const std::u32string& character);
     std::optional<hexconv::Control> controlOf(HWND control) const;
     std::optional<hexconv::Field> fieldOf(HWND control) const;
     static void limitInput(HWND field, int limit);
@@ -83,7 +82,6 @@ private:
     std::array<HWND, 2> hidden_{};   // Text2, Text4
     HWND tooltip_ = nullptr;
     std::unique_ptr<WindowFont> font_;
-    UINT dpi_ = 96;
     std::array<std::optional<hexconv::SystemColour>, 4> backgrounds_{};
     HWND lastFocus_ = nullptr;
     HWND focusBeforeClick_ = nullptr;

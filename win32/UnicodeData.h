@@ -9,7 +9,7 @@
 // has its own ICU (icu.dll, Windows 10 version 1903 and later) it is loaded at run time and
 // answers both; without it, normalisation comes from the system's NormalizeString, clusters from
 // a rule that keeps combining marks, joiners, selectors and modifiers with their base, and no
-// names are known. It reads texts; it shows nothing.
+// names are known.
 class UnicodeData {
 public:
     UnicodeData();

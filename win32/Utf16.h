@@ -5,8 +5,7 @@
 #include <string_view>
 
 // Texts between the shared layer's code points and the UTF-16 of the Windows API. A lone
-// surrogate, which an edit control may hold, becomes U+FFFD, as it does on Linux. It converts;
-// it keeps nothing.
+// surrogate, which an edit control may hold, becomes U+FFFD, as it does on Linux.
 class Utf16 {
 public:
     static std::wstring fromUtf32(std::u32string_view text);

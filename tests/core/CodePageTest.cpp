@@ -45,8 +45,16 @@ std::optional<Bytes> systemBytes(unsigned codePage, char32_t codePoint) {
 #else
 // glibc's iconv between the code page and UCS-4 in the machine's order (WCHAR_T), either way.
 std::optional<std::string> glibc(unsigned codePage, bool toCodePage, std::string in) {
-    static std::map<std::pair<unsigned, bool>, iconv_t> converters;
-    iconv_t& converter = converters[{codePage, toCodePage}];
+    // Opened once per code page and direction, closed at exit.
+    static struct Converters {
+        std::map<std::pair<unsigned, bool>, iconv_t> open;
+        ~Converters() {
+            for (const auto& entry : open) {
+                iconv_close(entry.second);
+            }
+        }
+    } converters;
+    iconv_t& converter = converters.open[{codePage, toCodePage}];
     const std::string name = "CP" + std::to_string(codePage);
     if (converter == nullptr) {
         converter =
