@@ -58,11 +58,11 @@ private:
 // The converter's controls as plain Qt widgets, placed at 96 dots per inch.
 void addControls(QWidget& window) {
     using Description = hexconv::Form1Description;
-    const auto place = [](QWidget* control, const Description::Item& item) {
+    const auto place = [](QWidget* control, const Description::Item& item, bool visible = true) {
         control->setGeometry(
             Description::pixels(item.place.left, 96), Description::pixels(item.place.top, 96),
             Description::pixels(item.place.width, 96), Description::pixels(item.place.height, 96));
-        control->setVisible(item.visible);
+        control->setVisible(visible);
     };
     for (const Description::Item& item : Description::Controls) {
         const QString caption = item.caption ? QString::fromUtf8(item.caption->english) : QString();
@@ -79,7 +79,7 @@ void addControls(QWidget& window) {
         }
     }
     for (const Description::Item& item : Description::HiddenFields) {
-        place(new QLineEdit(&window), item);
+        place(new QLineEdit(&window), item, false);
     }
     QFont font(QString::fromLatin1(Description::WindowFont.face));
     font.setPointSizeF(Description::WindowFont.centipoints / 100.0);

@@ -85,4 +85,14 @@ private:
     bool closed_ = false;
 };
 
+// Tab goes in the order of Control, the order in which the window's controls are described.
+static_assert([] {
+    for (std::size_t i = 0; i < Form1::TabOrder.size(); ++i) {
+        if (Form1::TabOrder.at(i) != static_cast<Control>(i)) {
+            return false;
+        }
+    }
+    return true;
+}());
+
 } // namespace hexconv

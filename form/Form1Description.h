@@ -4,9 +4,12 @@
 #include "MessageText.h"
 #include "WindowOperations.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 namespace hexconv {
 
@@ -27,17 +30,18 @@ public:
 
     enum class Kind { OptionButton, TextBox, PushButton };
 
-    struct Item {
-        Kind kind = Kind::TextBox;
-        const char* name = "";
+    // The visible controls are tab stops (the option group one stop); the hidden fields are
+    // neither shown nor reached by any key. Every row names its kind and name: the rows, constants
+    // of this class, could not use default member initializers.
+    struct Item { // NOLINT(cppcoreguidelines-pro-type-member-init)
+        Kind kind;
+        const char* name;
         // None for the fields.
         std::optional<MessageText> caption;
         // What a screen reader calls the control where its caption alone says too little
         // ("Copy") or it has none; otherwise its caption.
         std::optional<MessageText> accessibleName;
-        Twips place{};
-        bool tabStop = false;
-        bool visible = false;
+        Twips place;
     };
 
     struct Font {
@@ -52,65 +56,50 @@ public:
     static constexpr Twips ClientArea = {0, 0, 4515, 2370};
     static constexpr Font WindowFont = {"Tahoma", 825, 700};
 
+// GCC before 14 warns of every member that a designated initializer leaves to its default.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
     // The visible controls in the order of hexconv::Control, which is also the tab order.
     static constexpr std::array<Item, 7> Controls = {{
-        {Kind::OptionButton,
-         "Option1",
-         HEXCONV_TRANSLATABLE("Form1", "ASCII"),
-         std::nullopt,
-         {120, 960, 1575, 495},
-         true,
-         true},
-        {Kind::OptionButton,
-         "Option3",
-         HEXCONV_TRANSLATABLE("Form1", "Hex Decimal"),
-         std::nullopt,
-         {120, 360, 1695, 495},
-         true,
-         true},
-        {Kind::TextBox,
-         "Text1",
-         std::nullopt,
-         HEXCONV_TRANSLATABLE("Form1", "Character"),
-         {1800, 1080, 1215, 405},
-         true,
-         true},
-        {Kind::TextBox,
-         "Text3",
-         std::nullopt,
-         HEXCONV_TRANSLATABLE("Form1", "Hex digits"),
-         {1800, 480, 1215, 375},
-         true,
-         true},
-        {Kind::PushButton,
-         "Command1",
-         HEXCONV_TRANSLATABLE("Form1", "Calculate"),
-         std::nullopt,
-         {360, 1800, 3735, 375},
-         true,
-         true},
-        {Kind::PushButton,
-         "Command2",
-         HEXCONV_TRANSLATABLE("Form1", "Copy"),
-         HEXCONV_TRANSLATABLE("Form1", "Copy character"),
-         {3120, 1080, 1215, 375},
-         true,
-         true},
-        {Kind::PushButton,
-         "Command3",
-         HEXCONV_TRANSLATABLE("Form1", "Copy"),
-         HEXCONV_TRANSLATABLE("Form1", "Copy hex digits"),
-         {3120, 480, 1215, 375},
-         true,
-         true},
+        {.kind = Kind::OptionButton,
+         .name = "Option1",
+         .caption = HEXCONV_TRANSLATABLE("Form1", "ASCII"),
+         .place = {120, 960, 1575, 495}},
+        {.kind = Kind::OptionButton,
+         .name = "Option3",
+         .caption = HEXCONV_TRANSLATABLE("Form1", "Hex Decimal"),
+         .place = {120, 360, 1695, 495}},
+        {.kind = Kind::TextBox,
+         .name = "Text1",
+         .accessibleName = HEXCONV_TRANSLATABLE("Form1", "Character"),
+         .place = {1800, 1080, 1215, 405}},
+        {.kind = Kind::TextBox,
+         .name = "Text3",
+         .accessibleName = HEXCONV_TRANSLATABLE("Form1", "Hex digits"),
+         .place = {1800, 480, 1215, 375}},
+        {.kind = Kind::PushButton,
+         .name = "Command1",
+         .caption = HEXCONV_TRANSLATABLE("Form1", "Calculate"),
+         .place = {360, 1800, 3735, 375}},
+        {.kind = Kind::PushButton,
+         .name = "Command2",
+         .caption = HEXCONV_TRANSLATABLE("Form1", "Copy"),
+         .accessibleName = HEXCONV_TRANSLATABLE("Form1", "Copy character"),
+         .place = {3120, 1080, 1215, 375}},
+        {.kind = Kind::PushButton,
+         .name = "Command3",
+         .caption = HEXCONV_TRANSLATABLE("Form1", "Copy"),
+         .accessibleName = HEXCONV_TRANSLATABLE("Form1", "Copy hex digits"),
+         .place = {3120, 480, 1215, 375}},
     }};
 
     // The decimal and binary fields, the conversions' working storage: beyond the right edge of
     // the client area, never shown and out of reach of every key.
     static constexpr std::array<Item, 2> HiddenFields = {{
-        {Kind::TextBox, "Text2", std::nullopt, std::nullopt, {4800, 0, 1215, 375}, false, false},
-        {Kind::TextBox, "Text4", std::nullopt, std::nullopt, {4800, 0, 1215, 375}, false, false},
+        {.kind = Kind::TextBox, .name = "Text2", .place = {4800, 0, 1215, 375}},
+        {.kind = Kind::TextBox, .name = "Text4", .place = {4800, 0, 1215, 375}},
     }};
+#pragma GCC diagnostic pop
 
     static constexpr const Item& of(hexconv::Control control) {
         return Controls.at(static_cast<std::size_t>(control));
@@ -130,6 +119,11 @@ public:
         return HiddenFields.at(1);
     }
 
+    // Whether a field is one of the hidden ones.
+    static constexpr bool isHidden(Field field) {
+        return field == Field::Text2 || field == Field::Text4;
+    }
+
     // Twips as whole pixels at a resolution in dots per inch, rounded to the nearest.
     static constexpr int pixels(int twips, int dotsPerInch) {
         const long long scaled = static_cast<long long>(twips) * dotsPerInch;
@@ -138,5 +132,21 @@ public:
                                             : (scaled - half) / TwipsPerInch);
     }
 };
+
+// The rows follow hexconv::Control: each control finds its own row.
+static_assert([] {
+    constexpr std::array<std::pair<Control, std::string_view>, 7> rows = {{
+        {Control::Option1, "Option1"},
+        {Control::Option3, "Option3"},
+        {Control::Text1, "Text1"},
+        {Control::Text3, "Text3"},
+        {Control::Command1, "Command1"},
+        {Control::Command2, "Command2"},
+        {Control::Command3, "Command3"},
+    }};
+    return std::all_of(rows.begin(), rows.end(), [](const auto& row) {
+        return Form1Description::of(row.first).name == row.second;
+    });
+}());
 
 } // namespace hexconv

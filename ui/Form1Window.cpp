@@ -55,7 +55,7 @@ QLineEdit* newField(QWidget* parent, Field field) {
     const Description::Item& item = Description::of(field);
     auto* control = place(new QLineEdit(parent), item);
     control->setMaxLength(Form1::inputLimitOf(field));
-    if (!item.visible) {
+    if (Description::isHidden(field)) {
         // The conversions' working storage, out of reach of every key.
         control->setFocusPolicy(Qt::NoFocus);
         control->hide();

@@ -44,10 +44,10 @@ const wchar_t* classOf(Description::Kind kind) {
     return kind == Description::Kind::TextBox ? WC_EDITW : WC_BUTTONW;
 }
 
-// A control that begins a run of its kind begins a group, as a dialog's controls do; only the
-// first option carries the tab stop, as the option group counts as one stop.
-DWORD styleOf(const Description::Item& item, const Description::Item* previous) {
-    DWORD style = item.visible ? WS_VISIBLE : 0;
+// A control that begins a run of its kind begins a group, as a dialog's controls do. The visible
+// ones are tab stops, but only the first option, as the option group counts as one stop.
+DWORD styleOf(const Description::Item& item, const Description::Item* previous, bool visible) {
+    DWORD style = visible ? WS_VISIBLE : 0;
     const bool opensGroup = previous == nullptr || previous->kind != item.kind;
     switch (item.kind) {
     case Description::Kind::OptionButton:
@@ -63,7 +63,7 @@ DWORD styleOf(const Description::Item& item, const Description::Item* previous) 
     if (opensGroup) {
         style |= WS_GROUP;
     }
-    if (item.tabStop && (opensGroup || item.kind != Description::Kind::OptionButton)) {
+    if (visible && (opensGroup || item.kind != Description::Kind::OptionButton)) {
         style |= WS_TABSTOP;
     }
     return style;
@@ -147,7 +147,7 @@ void Form1Window::createControls(HINSTANCE instance) {
                             WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, window_, nullptr,
                             instance, nullptr);
         }
-        controls_.at(i) = createChild(window_, instance, item, styleOf(item, previous), id++);
+        controls_.at(i) = createChild(window_, instance, item, styleOf(item, previous, true), id++);
         if (item.kind != Description::Kind::TextBox && item.accessibleName) {
             annotations_.setName(controls_.at(i), Catalogue::text(*item.accessibleName));
         }
@@ -155,7 +155,7 @@ void Form1Window::createControls(HINSTANCE instance) {
     }
     for (std::size_t i = 0; i < hidden_.size(); ++i) {
         const Description::Item& item = Description::HiddenFields.at(i);
-        hidden_.at(i) = createChild(window_, instance, item, styleOf(item, nullptr), id++);
+        hidden_.at(i) = createChild(window_, instance, item, styleOf(item, nullptr, false), id++);
     }
 
     for (const Field each : {Field::Text1, Field::Text2, Field::Text3, Field::Text4}) {
