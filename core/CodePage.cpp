@@ -13,10 +13,6 @@ namespace hexconv {
 
 namespace {
 
-constexpr bool isPrivateUse(char32_t codePoint) {
-    return (codePoint >= 0xE000 && codePoint <= 0xF8FF) || codePoint >= 0xF0000;
-}
-
 // The character quoted and followed by its code points, or its code points alone where it would
 // print as nothing.
 MessageArgument describe(std::u32string_view character) {
@@ -89,7 +85,7 @@ std::optional<std::uint8_t> CodePage::singleByteOf(char32_t codePoint) const {
 }
 
 std::optional<CodePage::Bytes> CodePage::severalBytesOf(char32_t codePoint) const {
-    if (codePoint == CodePageTable::NoCharacter || codePoint > 0xFFFF || isPrivateUse(codePoint)) {
+    if (codePoint == CodePageTable::NoCharacter || codePoint > 0xFFFF) {
         return std::nullopt;
     }
     const auto wanted = static_cast<char16_t>(codePoint);
