@@ -2,30 +2,30 @@
 #include "FailureReport.h"
 
 #include "Failure.h"
+#include "Form1Description.h"
+#include "Translations.h"
 
 namespace hexconv {
 
-namespace {
-
-constexpr MessageText unexpected = HEXCONV_TRANSLATABLE("Failure", "Unexpected failure");
-
-} // namespace
-
-FailureReport::FailureReport(const std::exception_ptr& failure) : name_(unexpected) {
+FailureReport::FailureReport(const std::exception_ptr& failure)
+    : name_(Translations::text(HEXCONV_TRANSLATABLE("Failure", "Unexpected failure"))) {
     try {
         std::rethrow_exception(failure);
     } catch (const Failure& error) {
-        message_ = error.text();
-        arguments_ = error.arguments();
-        english_ = error.what();
-        name_ = {"Failure", error.name()};
+        message_ = error.text() ? Translations::text(*error.text(), error.arguments())
+                                : std::string(error.what());
+        name_ = Translations::text({"Failure", error.name()});
     } catch (const std::exception& error) {
-        english_ = error.what();
+        // Not the program's own: its words are English only.
+        message_ = error.what();
     } catch (...) {
-        message_ = HEXCONV_TRANSLATABLE(
-            "Failure", "Something unexpected went wrong; the conversion was not finished.");
-        english_ = message_->english;
+        message_ = Translations::text(HEXCONV_TRANSLATABLE(
+            "Failure", "Something unexpected went wrong; the conversion was not finished."));
     }
+}
+
+std::string FailureReport::title() {
+    return Form1Description::Title;
 }
 
 } // namespace hexconv

@@ -1,34 +1,31 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "MessageText.h"
-
 #include <exception>
-#include <optional>
 #include <string>
-#include <vector>
 
 namespace hexconv {
 
-// The words a user reads for a failure that no handler trapped: what went wrong, as a
-// translatable text and its arguments, and the failure's short name. The program's own failures
-// carry both; anything else is reported as an unexpected failure.
+// The words a user reads for a failure that no handler trapped, in the language spoken (UTF-8):
+// what went wrong, the failure's short name, and the title of the box that shows them. The
+// program's own failures carry their message and name; anything else is an unexpected failure,
+// with its own words where it has some. Every front end shows these words and composes none.
 class FailureReport {
 public:
     explicit FailureReport(const std::exception_ptr& failure);
 
-    // None where the message has no translation: a failure that is not the program's own.
-    const std::optional<MessageText>& message() const { return message_; }
-    const std::vector<MessageArgument>& arguments() const { return arguments_; }
-    // The message filled in English (UTF-8).
-    const std::string& englishMessage() const { return english_; }
-    const MessageText& name() const { return name_; }
+    // The program's name: the title is not translated.
+    static std::string title();
+    const std::string& message() const { return message_; }
+    // "Type mismatch", shown under the message.
+    const std::string& name() const { return name_; }
+    // The message and the name in one text, a blank line between, as a box without a second
+    // line of its own shows them and as Ctrl+C copies them.
+    std::string text() const { return message_ + "\n\n" + name_; }
 
 private:
-    std::optional<MessageText> message_;
-    std::vector<MessageArgument> arguments_;
-    std::string english_;
-    MessageText name_;
+    std::string message_;
+    std::string name_;
 };
 
 } // namespace hexconv

@@ -101,27 +101,40 @@ public:
     }};
 #pragma GCC diagnostic pop
 
-    static constexpr const Item& of(hexconv::Control control) {
-        return Controls.at(static_cast<std::size_t>(control));
+    // Every control in one numbering, the visible ones in the order of hexconv::Control and the
+    // hidden fields after them: a front end keeps its own controls by these slots
+    // (Form1Controls), so that a field and its control are one and the same.
+    static constexpr std::size_t Slots = Controls.size() + HiddenFields.size();
+
+    static constexpr std::size_t slotOf(hexconv::Control control) {
+        return static_cast<std::size_t>(control);
     }
 
-    static constexpr const Item& of(Field field) {
+    static constexpr std::size_t slotOf(Field field) {
         switch (field) {
         case Field::Text1:
-            return of(hexconv::Control::Text1);
+            return slotOf(hexconv::Control::Text1);
         case Field::Text2:
-            return HiddenFields.at(0);
+            return Controls.size();
         case Field::Text3:
-            return of(hexconv::Control::Text3);
+            return slotOf(hexconv::Control::Text3);
         case Field::Text4:
-            return HiddenFields.at(1);
+            return Controls.size() + 1;
         }
-        return HiddenFields.at(1);
+        return Slots;
+    }
+
+    static constexpr const Item& of(std::size_t slot) {
+        return slot < Controls.size() ? Controls.at(slot) : HiddenFields.at(slot - Controls.size());
+    }
+
+    template <typename ControlOrField> static constexpr const Item& of(ControlOrField which) {
+        return of(slotOf(which));
     }
 
     // Whether a field is one of the hidden ones.
     static constexpr bool isHidden(Field field) {
-        return field == Field::Text2 || field == Field::Text4;
+        return slotOf(field) >= Controls.size();
     }
 
     // Twips as whole pixels at a resolution in dots per inch, rounded to the nearest.
@@ -133,9 +146,9 @@ public:
     }
 };
 
-// The rows follow hexconv::Control: each control finds its own row.
+// The rows follow hexconv::Control, and every control and field finds the row of its own name.
 static_assert([] {
-    constexpr std::array<std::pair<Control, std::string_view>, 7> rows = {{
+    constexpr std::array<std::pair<Control, std::string_view>, 7> controls = {{
         {Control::Option1, "Option1"},
         {Control::Option3, "Option3"},
         {Control::Text1, "Text1"},
@@ -144,9 +157,17 @@ static_assert([] {
         {Control::Command2, "Command2"},
         {Control::Command3, "Command3"},
     }};
-    return std::all_of(rows.begin(), rows.end(), [](const auto& row) {
+    constexpr std::array<std::pair<Field, std::string_view>, 4> fields = {{
+        {Field::Text1, "Text1"},
+        {Field::Text2, "Text2"},
+        {Field::Text3, "Text3"},
+        {Field::Text4, "Text4"},
+    }};
+    const auto named = [](const auto& row) {
         return Form1Description::of(row.first).name == row.second;
-    });
+    };
+    return std::all_of(controls.begin(), controls.end(), named) &&
+           std::all_of(fields.begin(), fields.end(), named);
 }());
 
 } // namespace hexconv

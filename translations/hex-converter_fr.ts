@@ -64,11 +64,11 @@
     <name>CommandLine</name>
     <message>
         <source>hex-converter: the option &quot;%1&quot; needs a value; see &quot;hex-converter --help&quot;.</source>
-        <translation>hex-converter: l’option « %1 » demande une valeur ; voir « hex-converter --help ».</translation>
+        <translation>hex-converter: l’option «&#xa0;%1&#xa0;» demande une valeur&#xa0;; voir «&#xa0;hex-converter --help&#xa0;».</translation>
     </message>
     <message>
         <source>hex-converter: unknown option &quot;%1&quot;; see &quot;hex-converter --help&quot;.</source>
-        <translation>hex-converter: option inconnue « %1 » ; voir « hex-converter --help ».</translation>
+        <translation>hex-converter: option inconnue «&#xa0;%1&#xa0;»&#xa0;; voir «&#xa0;hex-converter --help&#xa0;».</translation>
     </message>
     <message>
         <source>Usage: hex-converter [--help | --version] [--code-page N] [Qt options]
@@ -89,17 +89,17 @@ program apply, among them:
   -reverse            lay out from right to left
 Arguments that are not options are ignored.
 </source>
-        <translation>Utilisation : hex-converter [--help | --version] [--code-page N] [options Qt]
+        <translation>Utilisation&#xa0;: hex-converter [--help | --version] [--code-page N] [options Qt]
 Convertit un caractère en ses deux chiffres hexadécimaux et inversement, dans une
 petite fenêtre, dans la page de codes %1.
 
   -h, --help          afficher ce texte et quitter
       --version       afficher la version et quitter
-      --code-page N   convertir dans une autre page de codes de Windows : N vaut
+      --code-page N   convertir dans une autre page de codes de Windows&#xa0;: N vaut
                       874, 932, 936, 949, 950 ou de 1250 à 1258
 
 Le programme n’a pas d’autres options propres. Les options standard de tout
-programme Qt s’appliquent, entre autres :
+programme Qt s’appliquent, entre autres&#xa0;:
   -platform NOM       le système de fenêtrage à utiliser, comme xcb ou wayland
   -display AFFICHAGE  l’affichage X11 sur lequel ouvrir la fenêtre
   -style NOM          le style des widgets, comme Fusion
@@ -117,11 +117,11 @@ Les arguments qui ne sont pas des options sont ignorés.
     </message>
     <message>
         <source>Something unexpected went wrong; the conversion was not finished.</source>
-        <translation>Une erreur inattendue s’est produite ; la conversion n’a pas abouti.</translation>
+        <translation>Une erreur inattendue s’est produite&#xa0;; la conversion n’a pas abouti.</translation>
     </message>
     <message>
         <source>There is no character with code %1: codes run from 0 to 255.</source>
-        <translation>Aucun caractère n’a le code %1 : les codes vont de 0 à 255.</translation>
+        <translation>Aucun caractère n’a le code %1&#xa0;: les codes vont de 0 à 255.</translation>
     </message>
     <message>
         <source>A bit string holds only the digits 0 and 1, not %1.</source>
@@ -129,7 +129,7 @@ Les arguments qui ne sont pas des options sont ignorés.
     </message>
     <message>
         <source>%1 is not a byte value: a byte is a whole number from 0 to 255.</source>
-        <translation>%1 n’est pas une valeur d’octet : un octet est un nombre entier de 0 à 255.</translation>
+        <translation>%1 n’est pas une valeur d’octet&#xa0;: un octet est un nombre entier de 0 à 255.</translation>
     </message>
     <message>
         <source>A bit string has at most 8 characters, not %1.</source>
@@ -145,15 +145,15 @@ Les arguments qui ne sont pas des options sont ignorés.
     </message>
     <message>
         <source>%1 does not read as a number: a number is written with the digits 0-9, an optional sign and an optional point.</source>
-        <translation>%1 ne se lit pas comme un nombre : un nombre s’écrit avec les chiffres 0-9, un signe facultatif et un point facultatif.</translation>
+        <translation>%1 ne se lit pas comme un nombre&#xa0;: un nombre s’écrit avec les chiffres 0-9, un signe facultatif et un point facultatif.</translation>
     </message>
     <message>
         <source>There is no hex digit to convert. Type one or two hex digits: 0-9 and A-F (either case).</source>
-        <translation>Il n’y a aucun chiffre hexadécimal à convertir. Saisissez un ou deux chiffres hexadécimaux : 0-9 et A-F (majuscules ou minuscules).</translation>
+        <translation>Il n’y a aucun chiffre hexadécimal à convertir. Saisissez un ou deux chiffres hexadécimaux&#xa0;: 0-9 et A-F (majuscules ou minuscules).</translation>
     </message>
     <message>
         <source>%1 is not a hex digit. Type one or two hex digits: 0-9 and A-F (either case).</source>
-        <translation>%1 n’est pas un chiffre hexadécimal. Saisissez un ou deux chiffres hexadécimaux : 0-9 et A-F (majuscules ou minuscules).</translation>
+        <translation>%1 n’est pas un chiffre hexadécimal. Saisissez un ou deux chiffres hexadécimaux&#xa0;: 0-9 et A-F (majuscules ou minuscules).</translation>
     </message>
     <message>
         <source>Failure</source>
@@ -189,31 +189,31 @@ Les arguments qui ne sont pas des options sont ignorés.
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>
-        <translation>« %1 » (%2)</translation>
+        <translation>«&#xa0;%1&#xa0;» (%2)</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <translation>« %1 »</translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>There is no character to convert. Type a character of the code page %1: ASCII or a letter or sign such as %2 or %3.</source>
-        <translation>Il n’y a aucun caractère à convertir. Saisissez un caractère de la page de codes %1 : ASCII, ou une lettre ou un signe comme %2 ou %3.</translation>
+        <translation>Il n’y a aucun caractère à convertir. Saisissez un caractère de la page de codes %1&#xa0;: ASCII, ou une lettre ou un signe comme %2 ou %3.</translation>
     </message>
     <message>
         <source>The character %1 is not in the code page %2. Type a character of that code page: ASCII or a letter or sign such as %3 or %4.</source>
-        <translation>Le caractère %1 ne fait pas partie de la page de codes %2. Saisissez un caractère de cette page de codes : ASCII, ou une lettre ou un signe comme %3 ou %4.</translation>
+        <translation>Le caractère %1 ne fait pas partie de la page de codes %2. Saisissez un caractère de cette page de codes&#xa0;: ASCII, ou une lettre ou un signe comme %3 ou %4.</translation>
     </message>
     <message>
         <source>The character %1 is not a single character of the code page %2. Type a character of that code page: ASCII or a letter or sign such as %3 or %4.</source>
-        <translation>Le caractère %1 n’est pas un caractère unique de la page de codes %2. Saisissez un caractère de cette page de codes : ASCII, ou une lettre ou un signe comme %3 ou %4.</translation>
+        <translation>Le caractère %1 n’est pas un caractère unique de la page de codes %2. Saisissez un caractère de cette page de codes&#xa0;: ASCII, ou une lettre ou un signe comme %3 ou %4.</translation>
     </message>
     <message>
         <source>The character %1 takes more than one byte in the code page %2: %3. Type a character of one byte: ASCII or a letter or sign such as %4 or %5.</source>
-        <translation>Le caractère %1 occupe plus d’un octet dans la page de codes %2 : %3. Saisissez un caractère d’un seul octet : ASCII, ou une lettre ou un signe comme %4 ou %5.</translation>
+        <translation>Le caractère %1 occupe plus d’un octet dans la page de codes %2&#xa0;: %3. Saisissez un caractère d’un seul octet&#xa0;: ASCII, ou une lettre ou un signe comme %4 ou %5.</translation>
     </message>
     <message>
         <source>The byte %1 only begins a character of two bytes in the code page %2: alone it stands for no character.</source>
-        <translation>L’octet %1 ne fait que commencer un caractère de deux octets dans la page de codes %2 : seul, il ne représente aucun caractère.</translation>
+        <translation>L’octet %1 ne fait que commencer un caractère de deux octets dans la page de codes %2&#xa0;: seul, il ne représente aucun caractère.</translation>
     </message>
     <message>
         <source>The byte %1 stands for no character in the code page %2.</source>
@@ -221,7 +221,7 @@ Les arguments qui ne sont pas des options sont ignorés.
     </message>
     <message>
         <source>There is no code page &quot;%1&quot;: choose one of %2.</source>
-        <translation>Il n’existe pas de page de codes « %1 » : choisissez-en une parmi %2.</translation>
+        <translation>Il n’existe pas de page de codes «&#xa0;%1&#xa0;»&#xa0;: choisissez-en une parmi %2.</translation>
     </message>
     <message>
         <source>Not a single byte</source>
@@ -272,13 +272,13 @@ Les arguments qui ne sont pas des options sont ignorés.
     </message>
     <message>
         <source>Code page: %1</source>
-        <translation>Page de codes : %1</translation>
+        <translation>Page de codes&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1
 Code page: %2</source>
         <translation>%1
-Page de codes : %2</translation>
+Page de codes&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -289,15 +289,15 @@ Page de codes : %2</translation>
     </message>
     <message>
         <source>the X11 display &quot;%1&quot;</source>
-        <translation>l’affichage X11 « %1 »</translation>
+        <translation>l’affichage X11 «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the Wayland display &quot;%1&quot;</source>
-        <translation>l’affichage Wayland « %1 »</translation>
+        <translation>l’affichage Wayland «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>a display through the &quot;%1&quot; platform</source>
-        <translation>un affichage par la plateforme « %1 »</translation>
+        <translation>un affichage par la plateforme «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 nor %2</source>
@@ -309,7 +309,7 @@ Page de codes : %2</translation>
     </message>
     <message>
         <source>hex-converter: cannot open %1; the window cannot be shown.</source>
-        <translation>hex-converter: impossible d’ouvrir %1 ; la fenêtre ne peut pas s’afficher.</translation>
+        <translation>hex-converter: impossible d’ouvrir %1&#xa0;; la fenêtre ne peut pas s’afficher.</translation>
     </message>
 </context>
 <context>

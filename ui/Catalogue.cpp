@@ -1,90 +1,56 @@
 // SPDX-License-Identifier: MIT
 #include "Catalogue.h"
 
+#include "Translations.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 #include <memory>
+#include <string>
 
 namespace {
 
-struct Loaded {
-    QString language;
-    std::unique_ptr<QTranslator> own;
-    std::unique_ptr<QTranslator> qt;
-};
-
-Loaded& loaded() {
-    static Loaded current;
-    return current;
+std::unique_ptr<QTranslator>& qtCatalogue() {
+    static std::unique_ptr<QTranslator> loaded;
+    return loaded;
 }
 
 } // namespace
 
 void Catalogue::load(const QStringList& uiLanguages) {
-    Loaded& now = loaded();
-    if (now.own && QCoreApplication::instance() != nullptr) {
-        QCoreApplication::removeTranslator(now.own.get());
+    std::vector<std::string> wanted;
+    wanted.reserve(static_cast<std::size_t>(uiLanguages.size()));
+    for (const QString& language : uiLanguages) {
+        wanted.push_back(language.toStdString());
     }
-    if (now.qt && QCoreApplication::instance() != nullptr) {
-        QCoreApplication::removeTranslator(now.qt.get());
+    hexconv::Translations::choose(wanted);
+    std::unique_ptr<QTranslator>& qt = qtCatalogue();
+    if (qt && QCoreApplication::instance() != nullptr) {
+        QCoreApplication::removeTranslator(qt.get());
     }
-    now = Loaded{};
-    for (const QString& wanted : uiLanguages) {
-        const QLocale locale(wanted);
-        // English is the program's own language: a user who prefers it gets it, whatever else
-        // the list goes on to name.
-        if (locale.language() == QLocale::English || locale.language() == QLocale::C) {
-            return;
-        }
-        auto own = std::make_unique<QTranslator>();
-        const QString name = QLocale::languageToCode(locale.language(), QLocale::ISO639Part1);
-        if (!own->load(QStringLiteral(":/i18n/hex-converter_") + name)) {
-            continue;
-        }
-        now.language = name;
-        now.own = std::move(own);
-        auto qt = std::make_unique<QTranslator>();
-        if (qt->load(QStringLiteral("qtbase_") + name,
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-            now.qt = std::move(qt);
-        }
+    qt.reset();
+    const QString language = QString::fromUtf8(hexconv::Translations::language());
+    if (language.isEmpty()) {
         return;
+    }
+    auto next = std::make_unique<QTranslator>();
+    if (next->load(QStringLiteral("qtbase_") + language,
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        qt = std::move(next);
     }
 }
 
 void Catalogue::install() {
-    const Loaded& now = loaded();
-    if (now.own) {
-        QCoreApplication::installTranslator(now.own.get());
-    }
-    if (now.qt) {
-        QCoreApplication::installTranslator(now.qt.get());
+    if (const auto& qt = qtCatalogue()) {
+        QCoreApplication::installTranslator(qt.get());
     }
 }
-
-QString Catalogue::language() {
-    return loaded().language;
-}
-
-namespace {
-
-// The pattern in the loaded language, UTF-8; English where there is none.
-std::string patternOf(const hexconv::MessageText& message) {
-    QString pattern;
-    if (const auto& own = loaded().own) {
-        pattern = own->translate(message.context, message.english);
-    }
-    return pattern.isEmpty() ? std::string(message.english) : pattern.toStdString();
-}
-
-} // namespace
 
 QString Catalogue::text(const hexconv::MessageText& message,
                         const std::vector<hexconv::MessageArgument>& arguments) {
-    return QString::fromStdString(hexconv::MessageText::compose(message, arguments, &patternOf));
+    return QString::fromStdString(hexconv::Translations::text(message, arguments));
 }
 
 QString Catalogue::text(const hexconv::MessageText& message, const QStringList& arguments) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "FailureDialog.h"
 
-#include "Form1Description.h"
+#include "FailureReport.h"
 
 #include <QClipboard>
 #include <QGridLayout>
@@ -20,10 +20,11 @@ int widthForTitle(const QMessageBox& box) {
 
 } // namespace
 
-FailureDialog::FailureDialog(QWidget* window, const QString& message, const QString& name)
-    : QMessageBox(QMessageBox::Critical, QString::fromUtf8(hexconv::Form1Description::Title),
-                  message, QMessageBox::Ok, window) {
-    setInformativeText(name);
+FailureDialog::FailureDialog(QWidget* window, const hexconv::FailureReport& report)
+    : QMessageBox(QMessageBox::Critical, QString::fromStdString(hexconv::FailureReport::title()),
+                  QString::fromStdString(report.message()), QMessageBox::Ok, window),
+      copied_(QString::fromStdString(report.text())) {
+    setInformativeText(QString::fromStdString(report.name()));
     setWindowModality(Qt::WindowModal);
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
         grid->addItem(new QSpacerItem(widthForTitle(*this), 0, QSizePolicy::Minimum),
@@ -33,7 +34,7 @@ FailureDialog::FailureDialog(QWidget* window, const QString& message, const QStr
 
 void FailureDialog::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
-        QGuiApplication::clipboard()->setText(text() + QStringLiteral("\n\n") + informativeText());
+        QGuiApplication::clipboard()->setText(copied_);
         return;
     }
     QMessageBox::keyPressEvent(event);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "FailureHost.h"
 
-#include "Catalogue.h"
 #include "FailureDialog.h"
 #include "FailureReport.h"
 
@@ -25,16 +24,6 @@ void FailureHost::report(QWidget* window, const std::exception_ptr& failure) {
         reporter()(window, failure);
         return;
     }
-    FailureDialog dialog(window, messageOf(failure), nameOf(failure));
+    FailureDialog dialog(window, hexconv::FailureReport(failure));
     dialog.exec();
-}
-
-QString FailureHost::messageOf(const std::exception_ptr& failure) {
-    const hexconv::FailureReport report(failure);
-    return report.message() ? Catalogue::text(*report.message(), report.arguments())
-                            : QString::fromStdString(report.englishMessage());
-}
-
-QString FailureHost::nameOf(const std::exception_ptr& failure) {
-    return Catalogue::text(hexconv::FailureReport(failure).name());
 }

@@ -109,73 +109,77 @@ Form1Window::Form1Window(hexconv::CodePage codePage, QWidget* parent)
     setFixedSize(logicalPixels(Description::ClientArea).size());
     setFont(windowFont());
 
-    // Created in Form1's tab order, so Qt's own focus chain agrees with focusNextPrevChild below.
-    Option1 = newOption(this, Control::Option1);
-    Option3 = newOption(this, Control::Option3);
-    Option1->pairWith(Option3);
-    Text1 = newField(this, Field::Text1);
-    Text3 = newField(this, Field::Text3);
-    Command1 = newButton(this, Control::Command1);
-    Command2 = newButton(this, Control::Command2);
-    Command3 = newButton(this, Control::Command3);
-    Text2 = newField(this, Field::Text2);
-    Text4 = newField(this, Field::Text4);
+    // Created in Form1's tab order, so Qt's own focus chain agrees with focusNextPrevChild below;
+    // the hidden fields last.
+    controls_[Control::Option1] = newOption(this, Control::Option1);
+    controls_[Control::Option3] = newOption(this, Control::Option3);
+    option(Option::Option1)->pairWith(option(Option::Option3));
+    controls_[Control::Text1] = newField(this, Field::Text1);
+    controls_[Control::Text3] = newField(this, Field::Text3);
+    for (const Control each : {Control::Command1, Control::Command2, Control::Command3}) {
+        controls_[each] = newButton(this, each);
+    }
+    controls_[Field::Text2] = newField(this, Field::Text2);
+    controls_[Field::Text4] = newField(this, Field::Text4);
 
-    connect(Command1, &QPushButton::clicked, this, [this] { form_.Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { form_.Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { form_.Command3_Click(); });
-    connect(Option1, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected) {
-            form_.Option1_Click();
-        }
-    });
-    connect(Option3, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected) {
-            form_.Option3_Click();
-        }
-    });
-    // A click on the option already selected changes nothing, so Qt reports no toggle; it still
-    // runs the handler, which puts the caret back into the field. A click that does select runs
-    // it a second time, to the same state.
-    connect(Option1, &QRadioButton::clicked, this, [this] { form_.Option1_Click(); });
-    connect(Option3, &QRadioButton::clicked, this, [this] { form_.Option3_Click(); });
+    connect(button(Control::Command1), &QPushButton::clicked, this,
+            [this] { form_.Command1_Click(); });
+    connect(button(Control::Command2), &QPushButton::clicked, this,
+            [this] { form_.Command2_Click(); });
+    connect(button(Control::Command3), &QPushButton::clicked, this,
+            [this] { form_.Command3_Click(); });
+    for (const auto& entry : {std::pair{Option::Option1, &Form1::Option1_Click},
+                              std::pair{Option::Option3, &Form1::Option3_Click}}) {
+        const auto handler = entry.second;
+        connect(option(entry.first), &QRadioButton::toggled, this, [this, handler](bool selected) {
+            if (selected) {
+                (form_.*handler)();
+            }
+        });
+        // A click on the option already selected changes nothing, so Qt reports no toggle; it
+        // still runs the handler, which puts the caret back into the field. A click that does
+        // select runs it a second time, to the same state.
+        connect(option(entry.first), &QRadioButton::clicked, this,
+                [this, handler] { (form_.*handler)(); });
+    }
     // A control character or a no-break space draws as nothing: say which character it is.
-    connect(Text1, &QLineEdit::textChanged, this, &Form1Window::describeCharacterField);
+    connect(field(Field::Text1), &QLineEdit::textChanged, this,
+            &Form1Window::describeCharacterField);
     describeCharacterField();
 }
 
 std::u32string Form1Window::readText(Field field) const {
-    return fieldOf(field)->text().toStdU32String();
+    return this->field(field)->text().toStdU32String();
 }
 
 void Form1Window::replaceText(Field field, const std::u32string& text) {
-    fieldOf(field)->setText(QString::fromStdU32String(text));
+    this->field(field)->setText(QString::fromStdU32String(text));
 }
 
 void Form1Window::setBackgroundColour(Field field, SystemColour colour) {
-    QLineEdit* control = fieldOf(field);
+    QLineEdit* control = this->field(field);
     backgrounds_.insert_or_assign(control, colour);
     applyBackground(control);
 }
 
 void Form1Window::setLocked(Field field, bool locked) {
-    fieldOf(field)->setReadOnly(locked);
+    this->field(field)->setReadOnly(locked);
 }
 
 void Form1Window::setTabStop(Field field, bool tabStop) {
-    fieldOf(field)->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    this->field(field)->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void Form1Window::giveFocus(Field field) {
-    fieldOf(field)->setFocus(Qt::OtherFocusReason);
+    this->field(field)->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1Window::selectWholeText(Field field) {
-    fieldOf(field)->selectAll();
+    this->field(field)->selectAll();
 }
 
 bool Form1Window::isSelected(Option option) const {
-    return (option == Option::Option1 ? Option1 : Option3)->isChecked();
+    return this->option(option)->isChecked();
 }
 
 void Form1Window::eventYield() {
@@ -183,7 +187,7 @@ void Form1Window::eventYield() {
 }
 
 void Form1Window::setInputLimit(Field field, int limit) {
-    fieldOf(field)->setMaxLength(limit);
+    this->field(field)->setMaxLength(limit);
 }
 
 std::u32string Form1Window::firstCharacter(const std::u32string& text) const {
@@ -202,47 +206,27 @@ void Form1Window::reportFailure(const std::exception_ptr& failure) {
     FailureHost::report(this, failure);
 }
 
-QLineEdit* Form1Window::fieldOf(Field field) const {
-    switch (field) {
-    case Field::Text1:
-        return Text1;
-    case Field::Text2:
-        return Text2;
-    case Field::Text3:
-        return Text3;
-    case Field::Text4:
-        return Text4;
-    }
-    return Text1;
+QLineEdit* Form1Window::field(Field field) const {
+    return qobject_cast<QLineEdit*>(controls_[field]);
 }
 
-QWidget* Form1Window::controlOf(Control control) const {
-    switch (control) {
-    case Control::Option1:
-        return Option1;
-    case Control::Option3:
-        return Option3;
-    case Control::Text1:
-        return Text1;
-    case Control::Text3:
-        return Text3;
-    case Control::Command1:
-        return Command1;
-    case Control::Command2:
-        return Command2;
-    case Control::Command3:
-        return Command3;
-    }
-    return Option1;
+OptionButton* Form1Window::option(Option option) const {
+    return qobject_cast<OptionButton*>(
+        controls_[option == Option::Option1 ? Control::Option1 : Control::Option3]);
+}
+
+QPushButton* Form1Window::button(Control control) const {
+    return qobject_cast<QPushButton*>(controls_[control]);
 }
 
 void Form1Window::describeCharacterField() {
     const auto note = hexconv::CharacterDescription::note(
-        CharacterName::describe(CharacterName::firstCharacter(Text1->text())).toStdString(),
+        CharacterName::describe(CharacterName::firstCharacter(field(Field::Text1)->text()))
+            .toStdString(),
         form_.codePage());
     const QString description = Catalogue::text(note.text, note.arguments);
-    Text1->setToolTip(description);
-    Text1->setAccessibleDescription(description);
+    field(Field::Text1)->setToolTip(description);
+    field(Field::Text1)->setAccessibleDescription(description);
 }
 
 void Form1Window::applyBackground(QLineEdit* field) {
@@ -259,14 +243,9 @@ void Form1Window::applyBackground(QLineEdit* field) {
 }
 
 bool Form1Window::focusNextPrevChild(bool next) {
-    std::optional<Control> current;
-    for (const Control control : Form1::TabOrder) {
-        if (controlOf(control) == focusWidget()) {
-            current = control;
-        }
-    }
+    const std::optional<Control> current = controls_.controlOf(focusWidget());
     if (const std::optional<Control> stop = form_.nextTabStop(current, next)) {
-        controlOf(*stop)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        controls_[*stop]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;
     }
     return false;
@@ -280,8 +259,8 @@ void Form1Window::showEvent(QShowEvent* event) {
     started_ = true;
     // The first control in tab order takes the focus, and focus arriving selects it: the window
     // opens in character mode. Selecting directly as well covers a window that is not yet active.
-    Option1->setFocus(Qt::OtherFocusReason);
-    Option1->select();
+    option(Option::Option1)->setFocus(Qt::OtherFocusReason);
+    option(Option::Option1)->select();
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Form1.h"
+#include "Form1Controls.h"
 #include "WindowOperations.h"
 
 #include <QWidget>
@@ -48,20 +49,13 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QLineEdit* fieldOf(hexconv::Field field) const;
-    QWidget* controlOf(hexconv::Control control) const;
+    QLineEdit* field(hexconv::Field field) const;
+    OptionButton* option(hexconv::Option option) const;
+    QPushButton* button(hexconv::Control control) const;
     void describeCharacterField();
     void applyBackground(QLineEdit* field);
 
-    OptionButton* Option1;
-    OptionButton* Option3;
-    QLineEdit* Text1;
-    QLineEdit* Text2;
-    QLineEdit* Text3;
-    QLineEdit* Text4;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
+    hexconv::Form1Controls<QWidget*> controls_;
 
     hexconv::Form1 form_;
     std::map<QLineEdit*, hexconv::SystemColour> backgrounds_;

@@ -32,14 +32,6 @@ constexpr int iconResource = 1;
 constexpr int firstControlId = 101;
 constexpr UINT_PTR buttonSubclass = 1;
 
-std::size_t slot(Control control) {
-    return static_cast<std::size_t>(control);
-}
-
-std::size_t slot(Field field) {
-    return static_cast<std::size_t>(field);
-}
-
 const wchar_t* classOf(Description::Kind kind) {
     return kind == Description::Kind::TextBox ? WC_EDITW : WC_BUTTONW;
 }
@@ -138,8 +130,9 @@ void Form1Window::createControls(HINSTANCE instance) {
     // fields last.
     const Description::Item* previous = nullptr;
     int id = firstControlId;
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const Description::Item& item = Description::Controls.at(i);
+    for (std::size_t i = 0; i < Description::Slots; ++i) {
+        const Description::Item& item = Description::of(i);
+        const bool visible = i < Description::Controls.size();
         if (item.kind == Description::Kind::TextBox && item.accessibleName) {
             // A screen reader names an edit control by the label just before it; each field
             // has its own, never shown.
@@ -147,18 +140,15 @@ void Form1Window::createControls(HINSTANCE instance) {
                             WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, window_, nullptr,
                             instance, nullptr);
         }
-        controls_.at(i) = createChild(window_, instance, item, styleOf(item, previous, true), id++);
+        controls_[i] = createChild(window_, instance, item,
+                                   styleOf(item, visible ? previous : nullptr, visible), id++);
         if (item.kind != Description::Kind::TextBox && item.accessibleName) {
-            annotations_.setName(controls_.at(i), Catalogue::text(*item.accessibleName));
+            annotations_.setName(controls_[i], Catalogue::text(*item.accessibleName));
         }
         previous = &item;
     }
-    for (std::size_t i = 0; i < hidden_.size(); ++i) {
-        const Description::Item& item = Description::HiddenFields.at(i);
-        hidden_.at(i) = createChild(window_, instance, item, styleOf(item, nullptr, false), id++);
-    }
 
-    for (const Field each : {Field::Text1, Field::Text2, Field::Text3, Field::Text4}) {
+    for (const Field each : hexconv::Form1Controls<HWND>::Fields) {
         limitInput(fieldHandle(each), Form1::inputLimitOf(each));
     }
     for (const Control each : {Control::Command1, Control::Command2, Control::Command3}) {
@@ -198,11 +188,8 @@ void Form1Window::applyDpi(UINT dpi) {
                      pixels(at.height), SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font->handle()), TRUE);
     };
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        place(controls_.at(i), Description::Controls.at(i).place);
-    }
-    for (std::size_t i = 0; i < hidden_.size(); ++i) {
-        place(hidden_.at(i), Description::HiddenFields.at(i).place);
+    for (std::size_t i = 0; i < Description::Slots; ++i) {
+        place(controls_[i], Description::of(i).place);
     }
     if (tooltip_ != nullptr) {
         SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font->handle()), TRUE);
@@ -212,42 +199,6 @@ void Form1Window::applyDpi(UINT dpi) {
                                         pixels(Description::ClientArea.height), windowStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-HWND Form1Window::controlHandle(Control control) const {
-    return controls_.at(slot(control));
-}
-
-HWND Form1Window::fieldHandle(Field field) const {
-    switch (field) {
-    case Field::Text1:
-        return controlHandle(Control::Text1);
-    case Field::Text2:
-        return hidden_.at(0);
-    case Field::Text3:
-        return controlHandle(Control::Text3);
-    case Field::Text4:
-        return hidden_.at(1);
-    }
-    return nullptr;
-}
-
-std::optional<Control> Form1Window::controlOf(HWND control) const {
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        if (control != nullptr && controls_.at(i) == control) {
-            return static_cast<Control>(i);
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<Field> Form1Window::fieldOf(HWND control) const {
-    for (const Field field : {Field::Text1, Field::Text2, Field::Text3, Field::Text4}) {
-        if (control != nullptr && fieldHandle(field) == control) {
-            return field;
-        }
-    }
-    return std::nullopt;
 }
 
 void Form1Window::show(int showCommand) {
@@ -285,7 +236,7 @@ bool Form1Window::routeKey(const MSG& message) {
         (message.hwnd != window_ && IsChild(window_, message.hwnd) == 0)) {
         return false;
     }
-    const std::optional<Control> focused = controlOf(GetFocus());
+    const std::optional<Control> focused = controls_.controlOf(GetFocus());
     switch (message.wParam) {
     case VK_TAB: {
         if (keyDown(VK_CONTROL) || keyDown(VK_MENU)) {
@@ -394,7 +345,7 @@ void Form1Window::handleCommand(HWND control, WORD notification) {
     if (notification == BN_SETFOCUS || notification == EN_SETFOCUS) {
         lastFocus_ = control;
     }
-    const std::optional<Control> from = controlOf(control);
+    const std::optional<Control> from = controls_.controlOf(control);
     if (!from) {
         return;
     }
@@ -448,11 +399,11 @@ void Form1Window::select(Option option) {
 }
 
 std::optional<LRESULT> Form1Window::fieldColours(HDC context, HWND control) const {
-    const std::optional<Field> field = fieldOf(control);
-    if (!field || !backgrounds_.at(slot(*field))) {
+    const std::optional<Field> field = controls_.fieldOf(control);
+    if (!field || !backgrounds_.at(Description::slotOf(*field))) {
         return std::nullopt;
     }
-    const SystemColour colour = *backgrounds_.at(slot(*field));
+    const SystemColour colour = *backgrounds_.at(Description::slotOf(*field));
     const COLORREF background = colourOf(colour);
     SetBkColor(context, background);
     SetTextColor(context,
@@ -534,7 +485,7 @@ void Form1Window::replaceText(Field field, const std::u32string& text) {
 }
 
 void Form1Window::setBackgroundColour(Field field, SystemColour colour) {
-    backgrounds_.at(slot(field)) = colour;
+    backgrounds_.at(Description::slotOf(field)) = colour;
     InvalidateRect(fieldHandle(field), nullptr, TRUE);
 }
 
@@ -597,13 +548,9 @@ void Form1Window::setClipboardText(const std::u32string& text) {
     Clipboard(window_).setText(text);
 }
 
-// A message box modal to the window, titled with the program's name: what went wrong, and below
-// it the failure's name.
+// A message box modal to the window: what went wrong, and below it the failure's name.
 void Form1Window::reportFailure(const std::exception_ptr& failure) {
     const hexconv::FailureReport report(failure);
-    const std::wstring message = report.message()
-                                     ? Catalogue::text(*report.message(), report.arguments())
-                                     : Utf16::fromUtf8(report.englishMessage());
-    const std::wstring text = message + L"\n\n" + Catalogue::text(report.name());
-    MessageBoxW(window_, text.c_str(), title().c_str(), MB_OK | MB_ICONERROR);
+    MessageBoxW(window_, Utf16::fromUtf8(report.text()).c_str(),
+                Utf16::fromUtf8(hexconv::FailureReport::title()).c_str(), MB_OK | MB_ICONERROR);
 }

@@ -3,6 +3,7 @@
 
 #include "Annotations.h"
 #include "Form1.h"
+#include "Form1Controls.h"
 #include "UnicodeData.h"
 #include "WindowFont.h"
 #include "WindowOperations.h"
@@ -31,8 +32,8 @@ public:
 
     // None once the window is destroyed.
     HWND handle() const { return window_; }
-    HWND controlHandle(hexconv::Control control) const;
-    HWND fieldHandle(hexconv::Field field) const;
+    HWND controlHandle(hexconv::Control control) const { return controls_[control]; }
+    HWND fieldHandle(hexconv::Field field) const { return controls_[field]; }
     HWND tooltipHandle() const { return tooltip_; }
 
     // Shows the window; the first control in tab order takes the focus, which opens the window in
@@ -73,16 +74,14 @@ private:
     void applyDpi(UINT dpi);
     void select(hexconv::Option option);
     void describeCharacter(const std::u32string& character);
-    std::optional<hexconv::Control> controlOf(HWND control) const;
-    std::optional<hexconv::Field> fieldOf(HWND control) const;
     static void limitInput(HWND field, int limit);
 
     HWND window_ = nullptr;
-    std::array<HWND, 7> controls_{}; // in the order of Control
-    std::array<HWND, 2> hidden_{};   // Text2, Text4
+    hexconv::Form1Controls<HWND> controls_;
     HWND tooltip_ = nullptr;
     std::unique_ptr<WindowFont> font_;
-    std::array<std::optional<hexconv::SystemColour>, 4> backgrounds_{};
+    std::array<std::optional<hexconv::SystemColour>, hexconv::Form1Description::Slots>
+        backgrounds_{};
     HWND lastFocus_ = nullptr;
     HWND focusBeforeClick_ = nullptr;
     UnicodeData unicode_;

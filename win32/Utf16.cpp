@@ -63,3 +63,15 @@ std::wstring Utf16::fromUtf8(std::string_view text) {
     MultiByteToWideChar(CP_UTF8, 0, text.data(), size, out.data(), length);
     return out;
 }
+
+std::string Utf16::toUtf8(std::wstring_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(text.size());
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), length, nullptr, nullptr);
+    return out;
+}

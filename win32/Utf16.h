@@ -11,4 +11,5 @@ public:
     static std::wstring fromUtf32(std::u32string_view text);
     static std::u32string toUtf32(std::wstring_view text);
     static std::wstring fromUtf8(std::string_view text);
+    static std::string toUtf8(std::wstring_view text);
 };

@@ -4,6 +4,7 @@
 #include "Form1Description.h"
 #include "Form1Window.h"
 #include "SystemCodePage.h"
+#include "Translations.h"
 #include "Utf16.h"
 
 #include <commctrl.h>
@@ -65,15 +66,11 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR /*l
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    Catalogue::load(Catalogue::userLanguages());
+    hexconv::Translations::choose(Catalogue::userLanguages());
     hexconv::CodePage codePage = systemCodePage();
     if (const std::optional<std::wstring> chosen = codePageOption()) {
         try {
-            std::string number(chosen->size() * 3, '\0');
-            number.resize(static_cast<std::size_t>(WideCharToMultiByte(
-                CP_UTF8, 0, chosen->data(), static_cast<int>(chosen->size()), number.data(),
-                static_cast<int>(number.size()), nullptr, nullptr)));
-            codePage = hexconv::SystemCodePage::named(number);
+            codePage = hexconv::SystemCodePage::named(Utf16::toUtf8(*chosen));
         } catch (const hexconv::UnknownCodePage& unknown) {
             showError(Catalogue::text(*unknown.text(), unknown.arguments()));
             return 2;

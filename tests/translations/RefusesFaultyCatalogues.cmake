@@ -1,15 +1,17 @@
 # SPDX-License-Identifier: MIT
 # The build's catalogue check, given copies of a shipped catalogue with one fault each: a single
 # text left unfinished among the finished ones, a translation that lost its %1, one whose %1
-# became %2. Each copy must be refused, and the catalogue as it is accepted.
-# Usage: cmake -DCATALOGUE=x.ts -DCHECK=CheckComplete.cmake -DSCRATCH=DIR -P THIS
+# became %2. Each copy must be refused; the catalogue as it is accepted, and so is one that puts
+# %2 before %1, as a language's word order may need.
+# Usage: cmake -DCATALOGUE=x.ts -DGENERATE=GenerateCatalogue.cmake -DSCRATCH=DIR -P THIS
 cmake_minimum_required(VERSION 3.25)
 file(READ "${CATALOGUE}" original)
 file(MAKE_DIRECTORY "${SCRATCH}")
 
 function(expect outcome name text)
     file(WRITE "${SCRATCH}/${name}.ts" "${text}")
-    execute_process(COMMAND ${CMAKE_COMMAND} "-DTS_FILES=${SCRATCH}/${name}.ts" -P "${CHECK}"
+    execute_process(COMMAND ${CMAKE_COMMAND} "-DTS_FILES=xx:${SCRATCH}/${name}.ts"
+            "-DOUTPUT=${SCRATCH}/${name}.cpp" -P "${GENERATE}"
         RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE said)
     if(outcome STREQUAL "accepted" AND NOT result EQUAL 0)
         message(FATAL_ERROR "${name}: refused: ${said}")
@@ -42,3 +44,9 @@ expect(refused placeholder-lost "${placeholder_lost}")
 string(REPLACE "%1" "%2" renamed "${with_placeholder}")
 once("${with_placeholder}" "${renamed}" placeholder_renamed)
 expect(refused placeholder-renamed "${placeholder_renamed}")
+string(REGEX MATCH "<translation>[^<]*%1[^<]*%2[^<]*</translation>" in_order "${original}")
+string(REPLACE "%1" "%0" reordered "${in_order}")
+string(REPLACE "%2" "%1" reordered "${reordered}")
+string(REPLACE "%0" "%2" reordered "${reordered}")
+once("${in_order}" "${reordered}" placeholders_reordered)
+expect(accepted placeholders-reordered "${placeholders_reordered}")

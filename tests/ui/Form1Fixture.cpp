@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "Form1Fixture.h"
 
+#include "FailureReport.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 void Form1Fixture::SetUp() {
     FailureHost::setReporter([this](QWidget*, std::exception_ptr failure) {
-        reports.push_back(FailureHost::messageOf(failure));
+        reports.push_back(QString::fromStdString(hexconv::FailureReport(failure).message()));
     });
     form = std::make_unique<Form1Window>(codePage);
     form->show();
@@ -21,8 +23,7 @@ void Form1Fixture::TearDown() {
 
 void Form1Fixture::reportUnexpectedFailures() {
     FailureHost::setReporter([](QWidget*, std::exception_ptr failure) {
-        ADD_FAILURE() << "unexpected failure report: "
-                      << FailureHost::messageOf(failure).toStdString();
+        ADD_FAILURE() << "unexpected failure report: " << hexconv::FailureReport(failure).message();
     });
 }
 

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Form1Fixture.h"
+
+#include "FailureReport.h"
 #include "StressDriver.h"
 
 #include "Failure.h"
@@ -32,7 +34,8 @@ protected:
                 std::rethrow_exception(failure);
             } catch (const hexconv::Failure&) {
             } catch (...) {
-                untyped.push_back(FailureHost::messageOf(failure));
+                untyped.push_back(
+                    QString::fromStdString(hexconv::FailureReport(failure).message()));
             }
         });
     }

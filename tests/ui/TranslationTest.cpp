@@ -5,12 +5,13 @@
 #include "Conversions.h"
 #include "Failure.h"
 #include "FailureDialog.h"
-#include "FailureHost.h"
+#include "FailureReport.h"
 #include "Form1Description.h"
 #include "Form1Window.h"
 #include "Languages.h"
 #include "LayoutCheck.h"
 #include "StartupMessages.h"
+#include "Translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -33,7 +34,7 @@ protected:
     void SetUp() override {
         Catalogue::load({QString::fromLatin1(GetParam().code)});
         Catalogue::install();
-        ASSERT_EQ(Catalogue::language(), GetParam().code);
+        ASSERT_EQ(hexconv::Translations::language(), GetParam().code);
         form = std::make_unique<Form1Window>();
     }
     void TearDown() override {
@@ -104,14 +105,14 @@ TEST_P(Translated, FailuresOfEveryKindSpeakTheLanguageAndQuoteTheText) {
             englishName = error.name();
         }
         ASSERT_TRUE(raised) << failure.kind;
-        const QString message = FailureHost::messageOf(raised);
+        const QString message = QString::fromStdString(hexconv::FailureReport(raised).message());
         EXPECT_NE(message.toStdString(), englishMessage) << failure.kind;
         EXPECT_TRUE(message.contains(failure.quoted))
             << failure.kind << ": " << message.toStdString();
         EXPECT_TRUE(failure.absent.isEmpty() || !message.contains(failure.absent)) << failure.kind;
-        EXPECT_NE(FailureHost::nameOf(raised).toStdString(), englishName) << failure.kind;
+        EXPECT_NE(hexconv::FailureReport(raised).name(), englishName) << failure.kind;
     }
-    EXPECT_NE(FailureHost::nameOf(std::make_exception_ptr(42)), "Unexpected failure");
+    EXPECT_NE(hexconv::FailureReport(std::make_exception_ptr(42)).name(), "Unexpected failure");
 }
 
 // What the user gave reaches every path that words a message whole, in every language: a Greek
@@ -120,8 +121,10 @@ TEST_P(Translated, FailuresOfEveryKindSpeakTheLanguageAndQuoteTheText) {
 TEST_P(Translated, TextOutsideLatin1ReachesEveryMessageWhole) {
     const QString given = QString::fromUtf8("\xce\xa9\xf0\x9f\x98\x80\xe4\xb8\xad"); // Ω😀中
     const std::u32string asCodePoints = given.toStdU32String();
-    const QString failure = FailureHost::messageOf(std::make_exception_ptr(
-        hexconv::TypeMismatch::notANumber(std::u32string_view(asCodePoints))));
+    const QString failure = QString::fromStdString(
+        hexconv::FailureReport(std::make_exception_ptr(hexconv::TypeMismatch::notANumber(
+                                   std::u32string_view(asCodePoints))))
+            .message());
     EXPECT_TRUE(failure.contains(QString::fromUtf8(GetParam().quotedG).replace('g', given)))
         << failure.toStdString();
     const CommandLine line({QStringLiteral("hex-converter"), "--" + given});
@@ -135,8 +138,7 @@ TEST_P(Translated, LayoutAndTheFailureDialogHoldTheLongerWords) {
     form->show();
     const std::vector<std::string> problems = LayoutCheck::problems(*form);
     EXPECT_TRUE(problems.empty()) << problems.front();
-    FailureDialog dialog(form.get(), FailureHost::messageOf(std::make_exception_ptr(42)),
-                         FailureHost::nameOf(std::make_exception_ptr(42)));
+    FailureDialog dialog(form.get(), hexconv::FailureReport(std::make_exception_ptr(42)));
     dialog.show();
     EXPECT_GE(dialog.width(),
               QFontMetrics(QApplication::font()).horizontalAdvance(dialog.windowTitle()) + 150);
@@ -155,18 +157,5 @@ TEST_P(Translated, QtsOwnContextMenuSpeaksTheLanguage) {
 
 INSTANTIATE_TEST_SUITE_P(Shipped, Translated, testing::ValuesIn(shippedLanguages()),
                          [](const auto& info) { return std::string(info.param.code); });
-
-TEST(TranslatedStart, EnglishFirstInTheListKeepsEnglishAndAnUnknownLanguageFallsBack) {
-    for (const QStringList& wanted :
-         {QStringList{"en_GB", "de"}, QStringList{"tlh", "pt_BR"}, QStringList{}}) {
-        Catalogue::load(wanted);
-        EXPECT_EQ(Catalogue::language(), "") << wanted.join(',').toStdString();
-        EXPECT_EQ(Catalogue::text(*hexconv::Form1Description::of(Control::Command1).caption),
-                  "Calculate");
-    }
-    Catalogue::load({"pt_BR", "fr_CA", "de"}); // the first one shipped
-    EXPECT_EQ(Catalogue::language(), "fr");
-    Catalogue::load({"en"});
-}
 
 } // namespace

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+#include "Translations.h"
+#include "Languages.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+using hexconv::Translations;
+
+namespace {
+
+constexpr hexconv::MessageText copy = HEXCONV_TRANSLATABLE("Form1", "Copy");
+
+// The user's languages as Linux (POSIX names), Windows and browsers (BCP 47) list them.
+TEST(Translations, TheFirstShippedLanguageUnlessEnglishComesFirst) {
+    const struct {
+        std::vector<std::string> wanted;
+        const char* spoken;
+    } cases[] = {
+        {{"pt_BR", "fr_CA", "de"}, "fr"},
+        {{"de-DE", "en-US"}, "de"},
+        {{"ru_RU.UTF-8@euro"}, "ru"},
+        {{"", "PL"}, "pl"},
+        {{"en_GB", "de"}, ""},
+        {{"C.UTF-8", "es"}, ""},
+        {{"POSIX", "es"}, ""},
+        {{"tlh", "pt-BR"}, ""},
+        {{}, ""},
+    };
+    for (const auto& each : cases) {
+        Translations::choose(each.wanted);
+        EXPECT_EQ(Translations::language(), each.spoken) << testing::PrintToString(each.wanted);
+    }
+    Translations::choose({});
+}
+
+// The words that the language's own desktops use, not the catalogue's: a text filed under the
+// wrong context, or taken from another language's catalogue, would not match.
+TEST(Translations, EachLanguageSaysItsOwnWordsAndEnglishItsOriginal) {
+    for (const Language& language : shippedLanguages()) {
+        Translations::choose({language.code});
+        EXPECT_EQ(Translations::text(copy), language.copy) << language.code;
+        EXPECT_EQ(Translations::text({"Failure", "Type mismatch"}), language.typeMismatch);
+    }
+    Translations::choose({"en"});
+    EXPECT_EQ(Translations::text(copy), "Copy");
+}
+
+// Whether a text has a word of four letters or more: shorter ones ("ni", "«%1»") two languages
+// may well share.
+bool hasLongWord(const std::string& text) {
+    int letters = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 && byte < 0xC0) {
+            continue; // the rest of a character of several bytes
+        }
+        letters = std::isalpha(byte) != 0 || byte >= 0xC0 ? letters + 1 : 0;
+        if (letters >= 4) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Side by side, every catalogue translates the same texts under the same contexts, and no two
+// give the same wording where it differs from the English: a text lost from one language, or
+// filed under another context, or copied from another language, shows here.
+TEST(Translations, EveryCatalogueHoldsTheSameTextsEachInItsOwnWords) {
+    std::map<std::pair<std::string, std::string>, std::map<std::string, std::string>> texts;
+    for (const Translations::Language& language : Translations::shipped()) {
+        for (const Translations::Entry& entry : language.entries) {
+            texts[{entry.context, entry.source}][language.code] = entry.translation;
+        }
+    }
+    ASSERT_EQ(Translations::shipped().size(), shippedLanguages().size());
+    for (const auto& [text, translations] : texts) {
+        EXPECT_EQ(translations.size(), shippedLanguages().size())
+            << text.first << ": " << text.second;
+        std::set<std::string> distinct;
+        for (const auto& [code, translation] : translations) {
+            EXPECT_TRUE(translation == text.second || !hasLongWord(translation) ||
+                        distinct.insert(translation).second)
+                << code << " shares its translation of \"" << text.second << "\": " << translation;
+        }
+    }
+}
+
+} // namespace
