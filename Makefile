@@ -54,8 +54,9 @@ bench: build
 	@xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD_DIR)/bench/startup_bench
 	@bench/paste-bench $(BUILD_DIR)/ui/hex-converter
 
-# A .deb whose dependencies dpkg-shlibdeps works out, checked by lintian; install it with
-# `apt-get install ./FILE`. HEXCONV_MAINTAINER (a CMake cache variable) names its maintainer.
+# A .deb whose dependencies dpkg-shlibdeps works out, checked by lintian and for the packages it
+# recommends; install it with `apt-get install ./FILE`. HEXCONV_MAINTAINER (a CMake cache
+# variable) names its maintainer.
 # The files are dated at SOURCE_DATE_EPOCH, by default the last commit's time, so that the same
 # commit gives the same package bit for bit.
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
@@ -66,6 +67,7 @@ package: configure
 	@rm -f $(BUILD_DIR)/*.deb
 	@cd $(BUILD_DIR) && cpack -G DEB
 	@lintian --fail-on error,warning $(BUILD_DIR)/*.deb
+	@packaging/check-recommends $(BUILD_DIR)/*.deb
 	@ls $(BUILD_DIR)/*.deb
 
 # Builds the package in a second, fresh build folder and compares it with this one's.

@@ -78,6 +78,9 @@ expect(1 "" "${no_display}")
 expect(1 "" "${no_display}" ARGS not-an-option)
 expect(1 "" "hex-converter: cannot open the X11 display \":999\"; the window cannot be shown.\n"
        ENV DISPLAY=:999)
+# What the user named reaches standard error whole, as UTF-8 bytes.
+expect(1 "" "hex-converter: cannot open the X11 display \":Ω😀中\"; the window cannot be shown.\n"
+       ENV LANG=C.UTF-8 DISPLAY=:Ω😀中)
 # The option counts as the variable does, and wins over it, as in Qt.
 expect(1 "" "hex-converter: cannot open the X11 display \":998\"; the window cannot be shown.\n"
        ARGS -display :998)

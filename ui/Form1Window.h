@@ -25,8 +25,6 @@ public:
     explicit Form1Window(hexconv::CodePage codePage = hexconv::CodePage::windows1252(),
                          QWidget* parent = nullptr);
 
-    hexconv::Form1& behaviour() { return form_; }
-
     std::u32string readText(hexconv::Field field) const override;
     void replaceText(hexconv::Field field, const std::u32string& text) override;
     void setBackgroundColour(hexconv::Field field, hexconv::SystemColour colour) override;

@@ -3,6 +3,7 @@
 #include "CodePage.h"
 #include "Failure.h"
 
+#include "CalculateExamples.h"
 #include "TestNames.h"
 
 #include <gtest/gtest.h>
@@ -263,8 +264,7 @@ TEST(HexToBin, NonHexDigitFailsSayingWhichAndABadFirstDigitStopsEarly) {
         {U"\u0002", 1, "U+0002"},
         {U"1\u00a0", 9, "\"\u00a0\""},
     };
-    const std::string accepted = " is not a hex digit. Type one or two hex digits: 0-9 and A-F "
-                                 "(either case).";
+    const std::string accepted = hexconv::utf8Of(hexconv::notAHexDigit);
     for (const auto& c : cases) {
         YieldCounter counter;
         try {
@@ -303,8 +303,7 @@ TEST(Conversions, YieldThatThrowsStopsTheRoutine) {
 TEST(Failures, EachNamesItselfAndSaysInFullWhatWasWrong) {
     const std::string number = " does not read as a number: a number is written with the digits "
                                "0-9, an optional sign and an optional point.";
-    const std::string hexDigit = " is not a hex digit. Type one or two hex digits: 0-9 and A-F "
-                                 "(either case).";
+    const std::string hexDigit = hexconv::utf8Of(hexconv::notAHexDigit);
     const std::string westernEuropean = " Type a character of that code page: ASCII or a letter or "
                                         "sign such as \"é\" or \"€\".";
     const auto code = [](unsigned page, double number) {

@@ -2,6 +2,7 @@
 #include "Form1.h"
 #include "CalculateExamples.h"
 #include "RecordingWindow.h"
+#include "TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +17,7 @@ using Log = std::vector<std::string>;
 
 namespace {
 
-const std::string notAHexDigit =
-    " is not a hex digit. Type one or two hex digits: 0-9 and A-F (either case).";
+const std::string notAHexDigit = hexconv::utf8Of(hexconv::notAHexDigit);
 
 class SharedCalculate : public testing::TestWithParam<hexconv::CalculateExample> {};
 
@@ -58,6 +58,7 @@ TEST(CalculateGuard, AnEmptyInputFieldOfTheSelectedModeWritesNothing) {
     window.type(Field::Text3, U"41");
     window.log.clear();
     window.form.Command1_Click();
+    EXPECT_EQ(window.log, Log{});
     window.select(Option::Option3);
     window.type(Field::Text1, U"A");
     window.type(Field::Text3, U"");

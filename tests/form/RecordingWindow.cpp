@@ -1,27 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "RecordingWindow.h"
 
-#include <array>
-#include <cstdint>
+#include "Form1Description.h"
+#include "TestNames.h"
+
 #include <cstdio>
 
 namespace hexconv {
 
 namespace {
-
-std::string printable(const std::u32string& text) {
-    std::string out;
-    for (const char32_t c : text) {
-        if (c >= 0x20 && c < 0x7F) {
-            out += static_cast<char>(c);
-        } else {
-            char escaped[16];
-            std::snprintf(escaped, sizeof escaped, "<U+%04X>", static_cast<unsigned>(c));
-            out += escaped;
-        }
-    }
-    return out;
-}
 
 std::string hex(SystemColour colour) {
     char text[16];
@@ -32,31 +19,7 @@ std::string hex(SystemColour colour) {
 } // namespace
 
 std::string nameOf(Field field) {
-    switch (field) {
-    case Field::Text1:
-        return "Text1";
-    case Field::Text2:
-        return "Text2";
-    case Field::Text3:
-        return "Text3";
-    case Field::Text4:
-        return "Text4";
-    }
-    return "?";
-}
-
-std::string utf8Of(const std::u32string& text) {
-    std::string out;
-    for (const char32_t c : text) {
-        const auto bits = static_cast<std::uint32_t>(c);
-        const int extra = bits < 0x80 ? 0 : bits < 0x800 ? 1 : bits < 0x10000 ? 2 : 3;
-        constexpr std::array<unsigned, 4> lead = {0x00, 0xC0, 0xE0, 0xF0};
-        out += static_cast<char>(lead.at(static_cast<std::size_t>(extra)) | (bits >> (6 * extra)));
-        for (int i = extra - 1; i >= 0; --i) {
-            out += static_cast<char>(0x80 | ((bits >> (6 * i)) & 0x3F));
-        }
-    }
-    return out;
+    return Form1Description::of(field).name;
 }
 
 void RecordingWindow::select(Option option) {

@@ -60,7 +60,5 @@ public:
 
 // "Text1" for Field::Text1, for logs and test names.
 std::string nameOf(Field field);
-// The text in UTF-8, as failure messages are written.
-std::string utf8Of(const std::u32string& text);
 
 } // namespace hexconv

@@ -182,8 +182,7 @@ TEST_F(CalculateEdge, DefaultDialogIsModalCentredWideAndHasOneOkButton) {
     type("g");
     calculate();
     EXPECT_EQ(dialog.title, "Hex Converter");
-    EXPECT_EQ(dialog.text, "\"g\" is not a hex digit. Type one or two hex digits: 0-9 and A-F "
-                           "(either case).");
+    EXPECT_EQ(dialog.text, QString::fromStdU32String(U"\"g\"" + hexconv::notAHexDigit));
     EXPECT_EQ(dialog.name, "Type mismatch");
     EXPECT_EQ(dialog.parent, form.get());
     EXPECT_EQ(dialog.modality, Qt::WindowModal);
@@ -215,14 +214,6 @@ TEST_F(CalculateEdge, UnexpectedFailuresAreNamedSoInADialogWideEnoughForItsTitle
         EXPECT_EQ(dialog.name, "Unexpected failure");
         EXPECT_TRUE(dialog.wideEnoughForItsTitle()) << dialog.geometry.width();
     }
-}
-
-TEST_F(CalculateEdge, OperationsDelegateWithTheWindowsYield) {
-    using hexconv::Value;
-    EXPECT_EQ(form->behaviour().DecToBin(Value(65.0)), Value(U"01000001"));
-    EXPECT_EQ(form->behaviour().BinToDec(Value(U"101")), Value(5.0));
-    EXPECT_EQ(form->behaviour().BinToHex(Value(U"10101011")), Value(U"ab"));
-    EXPECT_EQ(form->behaviour().HexToBin(Value(U"9B")), Value(U"10011011"));
 }
 
 } // namespace

@@ -30,10 +30,4 @@ TEST_F(ScaledScreen, EveryShippedLanguageFitsItsWindowToo) {
     Catalogue::load({QStringLiteral("en")});
 }
 
-TEST_F(ScaledScreen, ConversionWorksTheSame) {
-    type("A");
-    calculate();
-    EXPECT_EQ(field("Text3")->text(), "41");
-}
-
 } // namespace

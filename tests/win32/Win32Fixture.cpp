@@ -37,11 +37,13 @@ BOOL CALLBACK findBox(HWND window, LPARAM found) {
     return TRUE;
 }
 
-std::wstring windowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
+BOOL CALLBACK findIcon(HWND child, LPARAM found) {
+    if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        *reinterpret_cast<HICON*>(found) =
+            reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+        return FALSE;
+    }
+    return TRUE;
 }
 
 void CALLBACK answerBox(HWND /*window*/, UINT /*message*/, UINT_PTR /*timer*/, DWORD /*time*/) {
@@ -56,13 +58,23 @@ void CALLBACK answerBox(HWND /*window*/, UINT /*message*/, UINT_PTR /*timer*/, D
         return;
     }
     constexpr int messageText = 0xFFFF; // the static control of a message box's text
+    HICON icon = nullptr;
+    EnumChildWindows(box, &findIcon, reinterpret_cast<LPARAM>(&icon));
     Win32Fixture::boxes.push_back({windowText(box), windowText(GetDlgItem(box, messageText)),
-                                   boxOwner != nullptr && IsWindowEnabled(boxOwner) == 0, box});
+                                   boxOwner != nullptr && IsWindowEnabled(boxOwner) == 0, box,
+                                   icon});
     SetForegroundWindow(box);
     send({keyInput(VK_RETURN, false), keyInput(VK_RETURN, true)});
 }
 
 } // namespace
+
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
 
 void Win32Fixture::SetUp() {
     boxes.clear();

@@ -11,6 +11,9 @@
 #include <utility>
 #include <vector>
 
+// A window's text, as Windows gives it to any program.
+std::wstring windowText(HWND window);
+
 // The real Win32 window, shown and in the foreground, driven with the input a user gives
 // (SendInput). Every message box is answered as a user would, at once: a timer running inside
 // the box's own loop reads it and presses Enter. A test that meets a box it did not expect fails
@@ -22,6 +25,7 @@ public:
         std::wstring text;
         bool ownerDisabled = false;
         HWND handle = nullptr;
+        HICON icon = nullptr;
     };
     static std::vector<MessageBoxSeen> boxes;
 
