@@ -54,9 +54,35 @@ bool isRegionalIndicator(char32_t c) {
     return c >= 0x1F1E6 && c <= 0x1F1FF;
 }
 
-// Nothing joins a control character, nor a control character anything.
+// Nothing joins a control character, nor a control character anything: Unicode's controls for
+// grapheme clusters, the invisible format characters among them (marks of direction, the
+// zero-width space, the byte order mark, the line and paragraph separators).
 bool isControl(char32_t c) {
-    return c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0x2028 || c == 0x2029;
+    struct Range {
+        char32_t first;
+        char32_t last;
+    };
+    constexpr std::array<Range, 17> ranges = {{
+        {0x0000, 0x001F},
+        {0x007F, 0x009F},
+        {0x00AD, 0x00AD},
+        {0x061C, 0x061C},
+        {0x180E, 0x180E},
+        {0x200B, 0x200B},
+        {0x200E, 0x200F},
+        {0x2028, 0x202E},
+        {0x2060, 0x206F},
+        {0xFEFF, 0xFEFF},
+        {0xFFF0, 0xFFFB},
+        {0x13430, 0x1343F},
+        {0x1BCA0, 0x1BCA3},
+        {0x1D173, 0x1D17A},
+        {0xE0000, 0xE001F},
+        {0xE0080, 0xE00FF},
+        {0xE01F0, 0xE0FFF},
+    }};
+    return std::any_of(ranges.begin(), ranges.end(),
+                       [c](const Range& range) { return c >= range.first && c <= range.last; });
 }
 
 // The pictographs that a zero-width joiner joins into one emoji: Unicode's
@@ -170,7 +196,8 @@ std::u32string UnicodeData::firstClusterByRule(const std::u32string& text) const
     while (end < text.size()) {
         const char32_t next = text[end];
         const bool joined = emoji && text[end - 1] == 0x200D && isPictographic(next);
-        if (next == 0x200D || isCombining(next) || joined) {
+        // Both joiners, the zero-width joiner and non-joiner, stay with what they follow.
+        if (!isControl(next) && (next == 0x200C || next == 0x200D || isCombining(next) || joined)) {
             ++end;
         } else {
             break;

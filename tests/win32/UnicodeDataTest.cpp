@@ -118,3 +118,38 @@ TEST(Win32FirstCharacter, FollowsUnicodesGraphemeBreakTestWhereItsRuleApplies) {
     }
     EXPECT_GT(checked, 400);
 }
+
+// Every code point of the Basic Multilingual Plane that Unicode's grapheme break property makes a
+// control, every nonspacing or enclosing mark and joiner among its extenders, and every vowel sign
+// among its spacing marks: a control stands alone, after a letter and before a mark; a mark or a
+// joiner stays with the letter before it.
+TEST(Win32FirstCharacter, ControlsStandAloneAndMarksStayWithTheirLetter) {
+    const UnicodeData unicode;
+    std::ifstream file = unicodeFile("auxiliary\\GraphemeBreakProperty.txt");
+    ASSERT_TRUE(file.is_open());
+    const std::regex entry(
+        R"(^([0-9A-F]+)(?:\.\.([0-9A-F]+))? *; (Control|Extend # M[ne]|Extend # Cf|SpacingMark # Mc +(?:\[\d+\] )?\w+ VOWEL SIGN [^.]*(?:$|\.\.\w+ VOWEL SIGN)))");
+    int checked = 0;
+    for (std::string line; std::getline(file, line);) {
+        std::smatch found;
+        if (!std::regex_search(line, found, entry)) {
+            continue;
+        }
+        const auto first = static_cast<char32_t>(std::stoul(found[1], nullptr, 16));
+        const auto last =
+            found[2].matched ? static_cast<char32_t>(std::stoul(found[2], nullptr, 16)) : first;
+        for (char32_t c = first; c <= last && c <= 0xFFFF; ++c) {
+            const std::u32string after = unicode.firstCharacter(std::u32string(U"x") + c + U"y");
+            if (found[3] == "Control") {
+                EXPECT_EQ(after, U"x") << line;
+                EXPECT_EQ(unicode.firstCharacter(std::u32string(1, c) + U"\u0308"),
+                          std::u32string(1, c))
+                    << line;
+            } else {
+                EXPECT_TRUE(after != U"x" && after.find(U'y') == std::u32string::npos) << line;
+            }
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 1000);
+}
