@@ -41,10 +41,20 @@ void FailureDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 // The box takes its final size only as it is shown, after Qt has placed it by its earlier size:
-// centre it again before it reaches the screen.
+// centre it again before it reaches the screen, frame on frame. The window manager has not
+// framed the box yet; it frames it as it frames the window.
 void FailureDialog::showEvent(QShowEvent* event) {
     QMessageBox::showEvent(event);
-    if (QWidget* window = parentWidget()) {
-        move(window->frameGeometry().center() - rect().center());
+    QWidget* window = parentWidget();
+    if (window == nullptr) {
+        return;
     }
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    QRect framed(QPoint(), size().grownBy(frame));
+    framed.moveCenter(outer.center());
+    // Not framed yet, the box is placed by its inside, where the inside of its frame will be.
+    move(framed.topLeft() + QPoint(frame.left(), frame.top()));
 }
