@@ -3,8 +3,8 @@
 
 #include "FailureReport.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 void Form1Fixture::SetUp() {
     FailureHost::setReporter([this](QWidget*, std::exception_ptr failure) {
@@ -44,20 +44,23 @@ void Form1Fixture::click(QWidget* control) {
     QTest::mouseClick(control, Qt::LeftButton);
 }
 
+// Queued as a window system queues them, so that they wait for the event loop as a user's input
+// does, not posted straight to the widget.
 void Form1Fixture::postClick(QWidget* control) {
-    const QPointF centre = QRectF(control->rect()).center();
-    const QPointF global = control->mapToGlobal(centre);
-    QCoreApplication::postEvent(control,
-                                new QMouseEvent(QEvent::MouseButtonPress, centre, global,
-                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(control,
-                                new QMouseEvent(QEvent::MouseButtonRelease, centre, global,
-                                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    QWindow* window = control->window()->windowHandle();
+    const QPointF at = control->mapTo(control->window(), QRectF(control->rect()).center());
+    for (const auto& [buttons, type] :
+         {std::pair{Qt::MouseButtons(Qt::LeftButton), QEvent::MouseButtonPress},
+          std::pair{Qt::MouseButtons(), QEvent::MouseButtonRelease}}) {
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            window, at, window->mapToGlobal(at), buttons, Qt::LeftButton, type);
+    }
 }
 
 void Form1Fixture::postKey(QWidget* control, int key, const QString& text) {
-    QCoreApplication::postEvent(control,
-                                new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
-    QCoreApplication::postEvent(control,
-                                new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
+    QWindow* window = control->window()->windowHandle();
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            window, type, key, Qt::NoModifier, text);
+    }
 }
