@@ -4,7 +4,7 @@ BUILD_DIR  ?= build
 BUILD_TYPE ?= Release
 
 .PHONY: all deps configure build test translations run install lint bench sanitize fuzz package \
-	reproducible-check screenshot windows-configure windows windows-run windows-check windows-bench \
+	reproducible-check screenshot windows-configure windows windows-run windows-check web-configure web web-run web-check windows-bench \
 	clean
 
 all: build
@@ -152,5 +152,30 @@ windows-bench: build windows-configure
 	@sh tests/win32/run-in-wine /usr/lib/wine/wine64 $(WINDOWS_DIR)/tests/wine --display --script \
 		bench/windows-startup-bench $(BUILD_DIR)/ui/hex-converter $(WINDOWS_DIR)/hex-converter.exe
 
+# The browser's program, built with Emscripten: $(WEB_DIR)/web/site is a static folder that any
+# web server can serve. web-check also runs the core's and Form1's tests under Node.js and the
+# page in headless Chromium.
+WEB_DIR ?= build-web
+WEB_DEPS = emscripten googletest chromium chromium-driver python3-selenium
+WEB_PORT ?= 8080
+
+web-configure:
+	@scripts/install-deps $(WEB_DEPS)
+	@emcmake cmake -S . -B $(WEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+		-DHEXCONV_GTEST_SOURCE=/usr/src/googletest \
+		-DCMAKE_CROSSCOMPILING_EMULATOR="$$(command -v node);--no-experimental-fetch" >/dev/null
+
+web: web-configure
+	@cmake --build $(WEB_DIR) --target hex-converter
+	@ls -l $(WEB_DIR)/web/site
+
+web-run: web
+	@echo "Hex Converter is at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C ends it)"
+	@/usr/bin/python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_DIR)/web/site
+
+web-check: web-configure
+	@cmake --build $(WEB_DIR)
+	@ctest --test-dir $(WEB_DIR) --output-on-failure
+
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(WINDOWS_DIR) $(REPRO_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(WINDOWS_DIR) $(WEB_DIR) $(REPRO_DIR)

@@ -4,8 +4,11 @@
 #include "Failure.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace hexconv {
@@ -15,6 +18,67 @@ namespace {
 bool isDigit(char32_t c) {
     return c >= U'0' && c <= U'9';
 }
+
+#if defined(__cpp_lib_to_chars)
+std::errc readFixed(const std::string& numeral, double& value) {
+    const char* last = numeral.data() + numeral.size();
+    const auto [end, error] =
+        std::from_chars(numeral.data(), last, value, std::chars_format::fixed);
+    return end == last || error != std::errc() ? error : std::errc::invalid_argument;
+}
+
+// The shortest fixed form that reads back as the same double: no exponent, no trailing zeros.
+// The longest such form (the smallest subnormal) needs 326 characters.
+std::string writeFixed(double number) {
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number,
+                                      std::chars_format::fixed);
+    return std::string(buffer.data(), result.ptr);
+}
+#else
+// A standard library without floating-point <charconv> (libc++ before 14, as Emscripten has):
+// the C library's own conversions, which in musl read and write "." whatever the locale, and
+// round correctly both ways.
+std::errc readFixed(const std::string& numeral, double& value) {
+    errno = 0;
+    value = std::strtod(numeral.c_str(), nullptr);
+    // A subnormal number reads as itself, though the C library calls it out of range too.
+    const bool outOfRange = errno == ERANGE && (value == 0 || std::isinf(value));
+    return outOfRange ? std::errc::result_out_of_range : std::errc();
+}
+
+std::string writeFixed(double number) {
+    // The fewest significant digits that read back as the same double, in exponent form...
+    std::array<char, 32> buffer{};
+    for (int precision = 0; precision < std::numeric_limits<double>::max_digits10; ++precision) {
+        std::snprintf(buffer.data(), buffer.size(), "%.*e", precision, number);
+        if (std::strtod(buffer.data(), nullptr) == number) {
+            break;
+        }
+    }
+    // ...then written out in fixed form: "-1.25e+02" gives "-125".
+    const std::string scientific(buffer.data());
+    const std::size_t e = scientific.find('e');
+    const bool negative = scientific.front() == '-';
+    std::string digits = scientific.substr(negative ? 1 : 0, e - (negative ? 1 : 0));
+    if (digits.size() > 1) {
+        digits.erase(1, 1); // the point after the first digit
+    }
+    const int exponent = std::atoi(scientific.c_str() + e + 1);
+    std::string fixed;
+    if (exponent < 0) {
+        fixed = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    } else {
+        const auto whole = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= whole) {
+            fixed = digits + std::string(whole - digits.size(), '0');
+        } else {
+            fixed = digits.substr(0, whole) + "." + digits.substr(whole);
+        }
+    }
+    return negative ? "-" + fixed : fixed;
+}
+#endif
 
 } // namespace
 
@@ -67,15 +131,13 @@ double Value::readNumber(std::u32string_view text) {
     }
 
     double value = 0;
-    const char* first = numeral.data();
-    const char* last = first + numeral.size();
-    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::fixed);
+    const std::errc error = readFixed(numeral, value);
     if (error == std::errc::result_out_of_range) {
         const bool negative = numeral.front() == '-';
         value = wholePartNonZero ? std::numeric_limits<double>::infinity() : 0.0;
         return negative ? -value : value;
     }
-    if (error != std::errc() || end != last) {
+    if (error != std::errc()) {
         throw TypeMismatch::notANumber(text);
     }
     return value;
@@ -91,12 +153,7 @@ std::string Value::asciiTextForm(double number) {
     if (number == 0) {
         return "0"; // also for -0, which is not a negative number
     }
-    // The shortest fixed form that reads back as the same double: no exponent, no trailing zeros.
-    // The longest such form (the smallest subnormal) needs 326 characters.
-    std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number,
-                                      std::chars_format::fixed);
-    return std::string(buffer.data(), result.ptr);
+    return writeFixed(number);
 }
 
 bool Value::textFormHasPoint(double number) {

@@ -95,12 +95,19 @@ template <typename Handler> void Form1::run(Handler handler) {
     } catch (...) {
         failure = std::current_exception();
     }
-    if (failure && !closed_) {
-        window_.reportFailure(failure);
-        // Back to the input, ready for the corrected text.
-        if (const std::optional<Field> input = inputField(); input && !closed_) {
-            focusOn(*input);
-        }
+    if (failure) {
+        failed(failure);
+    }
+}
+
+void Form1::failed(const std::exception_ptr& failure) {
+    if (closed_) {
+        return;
+    }
+    window_.reportFailure(failure);
+    // Back to the input, ready for the corrected text.
+    if (const std::optional<Field> input = inputField(); input && !closed_) {
+        focusOn(*input);
     }
 }
 

@@ -43,6 +43,10 @@ public:
     void Option1_Click();
     void Option3_Click();
 
+    // A failure that the platform reports after its handler has returned (a browser's clipboard
+    // answers later): shown, and the input field given the focus, as for a handler's own.
+    void failed(const std::exception_ptr& failure);
+
     // The window has been closed: the handler in an event yield, and every one nested in it,
     // stops there without touching a control again, and no handler runs after.
     void closed();

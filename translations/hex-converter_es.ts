@@ -237,6 +237,13 @@ Los argumentos que no son opciones se ignoran.
     </message>
 </context>
 <context>
+    <name>FailureDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>ASCII</source>

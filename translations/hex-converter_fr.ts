@@ -237,6 +237,13 @@ Les arguments qui ne sont pas des options sont ignorés.
     </message>
 </context>
 <context>
+    <name>FailureDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>ASCII</source>

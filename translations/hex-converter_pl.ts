@@ -237,6 +237,13 @@ Argumenty, które nie są opcjami, są ignorowane.
     </message>
 </context>
 <context>
+    <name>FailureDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>ASCII</source>

@@ -237,6 +237,13 @@ Arguments that are not options are ignored.
     </message>
 </context>
 <context>
+    <name>FailureDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>ASCII</source>

@@ -140,6 +140,8 @@ TEST(TextForm, RoundTripsThroughReading) {
 TEST(TextForm, IgnoresACommaLocale) {
 #ifdef _WIN32
     ASSERT_NE(std::setlocale(LC_ALL, "German_Germany.1252"), nullptr);
+#elif defined(__EMSCRIPTEN__)
+    GTEST_SKIP() << "Emscripten's C library has no locale with another decimal separator";
 #else
     ASSERT_EQ(setenv("LOCPATH", COMMA_LOCALE_DIR, 1), 0);
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << COMMA_LOCALE_DIR;

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+// Writes the shared tables of worked examples and Tab cycles as JSON, for the browser test to
+// drive the page through the same cases as every other front end's tests.
+#include "CalculateExamples.h"
+#include "TabCycles.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// A JSON string of code points, each written as \u escapes (surrogate pairs beyond the BMP).
+std::string json(const std::u32string& text) {
+    std::string out = "\"";
+    const auto escape = [&out](unsigned unit) {
+        std::array<char, 8> hex{};
+        std::snprintf(hex.data(), hex.size(), "\\u%04x", unit);
+        out += hex.data();
+    };
+    for (const char32_t c : text) {
+        if (c > 0xFFFF) {
+            escape(0xD800 + ((c - 0x10000) >> 10U));
+            escape(0xDC00 + ((c - 0x10000) & 0x3FFU));
+        } else {
+            escape(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string json(const std::string& ascii) {
+    return json(std::u32string(ascii.begin(), ascii.end()));
+}
+
+} // namespace
+
+int main() {
+    std::string out = "{\"examples\": [";
+    for (const auto& example : hexconv::calculateExamples()) {
+        out += "{\"name\": " + json(std::string(example.name)) +
+               ", \"hexMode\": " + (example.hexMode ? "true" : "false") +
+               ", \"input\": " + json(example.input) + ", \"fields\": [";
+        for (const auto& field : example.fields) {
+            out += json(field) + (&field == &example.fields.back() ? "]" : ", ");
+        }
+        out += ", \"report\": " + json(example.report) +
+               ", \"codePage\": " + std::to_string(example.codePage) + "},";
+    }
+    out.back() = ']';
+    out += ", \"tabCycles\": [";
+    for (const auto& cycle : hexconv::tabCycles()) {
+        out += "{\"hexMode\": " + std::string(cycle.hexMode ? "true" : "false") +
+               ", \"backwards\": " + (cycle.backwards ? "true" : "false") + ", \"stops\": [";
+        for (const auto& stop : cycle.stops) {
+            out += json(stop) + (&stop == &cycle.stops.back() ? "]}," : ", ");
+        }
+    }
+    out.back() = ']';
+    std::puts((out + "}").c_str());
+}
