@@ -4,7 +4,7 @@ BUILD_DIR  ?= build
 BUILD_TYPE ?= Release
 
 .PHONY: all deps configure build test translations run install lint bench sanitize fuzz package \
-	reproducible-check screenshot windows-configure windows windows-run windows-check web-configure web web-run web-check windows-bench \
+	reproducible-check screenshot windows-configure windows windows-run windows-check web-configure web web-run web-check web-bench windows-bench \
 	clean
 
 all: build
@@ -176,6 +176,10 @@ web-run: web
 web-check: web-configure
 	@cmake --build $(WEB_DIR)
 	@ctest --test-dir $(WEB_DIR) --output-on-failure
+
+# A benchmark, never a test: the page's first interactive frame against plain HTML.
+web-bench: web
+	@bench/web-startup-bench $(WEB_DIR)/web/site
 
 clean:
 	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(WINDOWS_DIR) $(WEB_DIR) $(REPRO_DIR)

@@ -30,10 +30,11 @@ struct CodePageTable {
     MessageText name;
     std::u16string_view examples;
     std::u16string_view upperHalf; // bytes 0x80 to 0xFF
-    // Empty for a single-byte code page; otherwise one row per byte from 0x80, empty where the
-    // byte begins no pair, else the characters of its trail bytes.
-    std::span<const std::u16string_view> pairs;
+    bool doubleByte;
     std::span<const Decomposition> decompositions;
+    // Empty for a single-byte code page; otherwise one row per byte from 0x80, empty where the
+    // byte begins no pair, else the characters of its trail bytes (CodePagePairs).
+    std::span<const std::u16string_view> pairs = {};
 
     // By number, from 874 up.
     static std::span<const CodePageTable> all();

@@ -1,44 +1,27 @@
 // SPDX-License-Identifier: MIT
 #include "AppIcon.h"
 
+#include "Form1Icon.h"
+
 #include <QPixmap>
 
-#include <array>
+using hexconv::Form1Icon;
 
 namespace {
 
-constexpr int side = 32;
-constexpr int glyphWidth = 5;
-constexpr int glyphHeight = 7;
-
-using Glyph = std::array<const char*, glyphHeight>;
-
-constexpr Glyph zero = {".###.", "#...#", "#..##", "#.#.#", "##..#", "#...#", ".###."};
-constexpr Glyph one = {"..#..", ".##..", "..#..", "..#..", "..#..", "..#..", ".###."};
-
-constexpr std::array<const char*, 3> rows = {"10110", "01101", "11010"};
-constexpr int left = 2;        // 5 glyphs 5 wide with 1-pixel gaps: 29 pixels, centred
-constexpr int top = 2;         // 3 rows 7 high with 3-pixel gaps: 27 pixels
-constexpr int rowAdvance = 10; // glyph height plus gap
+QColor colourOf(std::uint32_t rgb) {
+    return QColor(static_cast<int>(rgb & 0xFFU), static_cast<int>((rgb >> 8U) & 0xFFU),
+                  static_cast<int>((rgb >> 16U) & 0xFFU));
+}
 
 } // namespace
 
 QImage AppIcon::image() {
-    QImage image(side, side, QImage::Format_RGB888);
-    image.fill(QColor(0, 0, 128));
-    const QColor white(255, 255, 255);
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        for (int digit = 0; rows[row][digit] != '\0'; ++digit) {
-            const Glyph& glyph = rows[row][digit] == '1' ? one : zero;
-            const int x0 = left + digit * (glyphWidth + 1);
-            const int y0 = top + static_cast<int>(row) * rowAdvance;
-            for (int y = 0; y < glyphHeight; ++y) {
-                for (int x = 0; x < glyphWidth; ++x) {
-                    if (glyph[y][x] == '#') {
-                        image.setPixelColor(x0 + x, y0 + y, white);
-                    }
-                }
-            }
+    QImage image(Form1Icon::Side, Form1Icon::Side, QImage::Format_RGB888);
+    for (int y = 0; y < Form1Icon::Side; ++y) {
+        for (int x = 0; x < Form1Icon::Side; ++x) {
+            image.setPixelColor(
+                x, y, colourOf(Form1Icon::isDigit(x, y) ? Form1Icon::Digits : Form1Icon::Ground));
         }
     }
     return image;

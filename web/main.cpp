@@ -1,43 +1,86 @@
 // SPDX-License-Identifier: MIT
+#include "CodePageTable.h"
+#include "FetchedCodePagePairs.h"
 #include "Form1Page.h"
 #include "SystemCodePage.h"
 #include "Translations.h"
 
 #include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <exception>
 #include <string>
 #include <vector>
 
 using emscripten::val;
 
+namespace {
+
+// What the page starts with, chosen before the code page's pairs may have to be fetched.
+struct Start {
+    hexconv::CodePage codePage = hexconv::CodePage::windows1252();
+    std::exception_ptr unknownCodePage;
+};
+
+Start& start() {
+    static Start chosen;
+    return chosen;
+}
+
+void open() {
+    // The page lives as long as the browser shows it: the runtime stays after main returns.
+    static Form1Page page(start().codePage);
+    if (start().unknownCodePage) {
+        page.fail(start().unknownCodePage);
+    }
+}
+
+bool isDoubleByte(const hexconv::CodePage& codePage) {
+    const auto tables = hexconv::CodePageTable::all();
+    return std::any_of(tables.begin(), tables.end(), [&codePage](const auto& table) {
+        return table.doubleByte && table.number == codePage.number();
+    });
+}
+
+} // namespace
+
 int main() {
     const val navigator = val::global("navigator");
     hexconv::Translations::choose(emscripten::vecFromJSArray<std::string>(navigator["languages"]));
     // The code page of the browser's language, as Windows would give it to a user of that
     // language; ?code-page=N in the address chooses another.
-    hexconv::CodePage codePage =
-        hexconv::SystemCodePage::forLocale(navigator["language"].as<std::string>());
-    std::exception_ptr unknownCodePage;
+    start().codePage = hexconv::SystemCodePage::forLocale(navigator["language"].as<std::string>());
     const val asked = val::global("URLSearchParams")
                           .new_(val::global("location")["search"])
                           .call<val>("get", val("code-page"));
     if (!asked.isNull()) {
         try {
-            codePage = hexconv::SystemCodePage::named(asked.as<std::string>());
+            start().codePage = hexconv::SystemCodePage::named(asked.as<std::string>());
         } catch (...) {
-            unknownCodePage = std::current_exception();
+            start().unknownCodePage = std::current_exception();
         }
     }
-    // The page lives as long as the browser shows it: the runtime stays after main returns.
-    static Form1Page page(codePage);
-    if (unknownCodePage) {
-        page.fail(unknownCodePage);
-    }
     // Offline after the first visit, and installable.
-    if (navigator["serviceWorker"].isUndefined() == false) {
+    if (!navigator["serviceWorker"].isUndefined()) {
         navigator["serviceWorker"].call<val>("register", val("service-worker.js"));
     }
+    if (!isDoubleByte(start().codePage)) {
+        open();
+        return 0;
+    }
+    // A double-byte code page's pairs come with the page's other files, once they are needed.
+    const std::string file = "code-page-" + std::to_string(start().codePage.number()) + ".bin";
+    emscripten_async_wget_data(
+        file.c_str(), nullptr,
+        [](void*, void* buffer, int size) {
+            FetchedCodePagePairs::supply(
+                start().codePage.number(),
+                {static_cast<const std::uint8_t*>(buffer), static_cast<std::size_t>(size)});
+            open();
+        },
+        [](void*) { open(); });
     return 0;
 }

@@ -2,7 +2,8 @@
 // Keeps the page's own files, so that it opens without a network after the first visit; it asks
 // for nothing else, keeps nothing of the user's and sends nothing.
 const cache = "hex-converter-@PROJECT_VERSION@";
-const files = ["./", "index.html", "page.css", "hex-converter.js", "hex-converter.wasm"];
+const files = ["./", "index.html", "page.css", "hex-converter.js", "hex-converter.wasm",
+    "manifest.webmanifest", "icon.svg"];
 
 self.addEventListener("install", (event) => {
     event.waitUntil(caches.open(cache).then((opened) => opened.addAll(files)));
