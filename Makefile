@@ -175,6 +175,7 @@ web-run: web
 
 web-check: web-configure
 	@cmake --build $(WEB_DIR)
+	@scripts/lint --web $(WEB_DIR)
 	@ctest --test-dir $(WEB_DIR) --output-on-failure
 
 # A benchmark, never a test: the page's first interactive frame against plain HTML.

@@ -13,6 +13,7 @@ namespace hexconv {
 // Form1Description, found by Control or by Field and, from a control, the other way round.
 template <typename Handle> class Form1Controls {
 public:
+    // NOLINTNEXTLINE(bugprone-dynamic-static-initializers): constexpr, so never dynamic
     static constexpr std::array<Field, 4> Fields = {Field::Text1, Field::Text2, Field::Text3,
                                                     Field::Text4};
 

@@ -168,13 +168,19 @@ enum class PageEvent {
     ColoursChanged
 };
 
-Form1Page* page = nullptr;
+// The one page, which the listeners' events reach.
+Form1Page*& listening() {
+    // NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables): set by the page
+    static Form1Page* page = nullptr;
+    return page;
+}
 
 } // namespace
 
 // The listeners hand every event to the one page, synchronously: a key that the page takes for
 // itself (Tab) is kept from the browser when it answers true.
 extern "C" EMSCRIPTEN_KEEPALIVE int hexconvPageEvent(int event, int which) {
+    Form1Page* page = listening();
     if (page == nullptr) {
         return 0;
     }
@@ -209,7 +215,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE int hexconvPageEvent(int event, int which) {
 Form1Page::Form1Page(hexconv::CodePage codePage)
     : document_(val::global("document")), description_(val::undefined()), dialog_(val::undefined()),
       dialogMessage_(val::undefined()), dialogName_(val::undefined()), form_(*this, codePage) {
-    page = this;
+    listening() = this;
     document_.set("title", Description::Title);
     const std::string language(hexconv::Translations::language());
     document_["documentElement"].set("lang", language.empty() ? "en" : language);

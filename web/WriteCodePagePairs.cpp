@@ -9,7 +9,7 @@
 
 using hexconv::CodePageTable;
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[]) try {
     if (argc != 2) {
         return 2;
     }
@@ -26,8 +26,8 @@ int main(int argc, char* argv[]) {
         for (const std::u16string_view row : table.pairs) {
             for (std::size_t trail = 0; trail < CodePageTable::TrailBytes; ++trail) {
                 const char16_t c = row.empty() ? u'\0' : row[trail];
-                std::fputc(c & 0xFFU, file);
-                std::fputc(c >> 8U, file);
+                std::fputc(static_cast<int>(c & 0xFFU), file);
+                std::fputc(static_cast<int>(c >> 8U), file);
             }
         }
         if (std::fclose(file) != 0) {
@@ -35,4 +35,6 @@ int main(int argc, char* argv[]) {
         }
     }
     return 0;
+} catch (...) {
+    return 1;
 }

@@ -19,7 +19,7 @@ std::string hex(std::uint32_t bgr) {
 
 } // namespace
 
-int main() {
+int main() try {
     const std::string side = std::to_string(Form1Icon::Side);
     std::string digits;
     for (int y = 0; y < Form1Icon::Side; ++y) {
@@ -34,4 +34,6 @@ int main() {
                 "<path fill=\"%s\" d=\"%s\"/></svg>\n",
                 side.c_str(), side.c_str(), side.c_str(), side.c_str(),
                 hex(Form1Icon::Ground).c_str(), hex(Form1Icon::Digits).c_str(), digits.c_str());
+} catch (...) {
+    return 1;
 }
