@@ -116,7 +116,7 @@ fuzz:
 # core and the shared Form1, the real window driven with input on Xvfb, the real program driven
 # by xdotool, the installer installing and uninstalling, the signatures.
 WINDOWS_DIR ?= build-windows
-WINDOWS_DEPS = g++-mingw-w64-x86-64-posix wine64 googletest nsis osslsigncode openssl xvfb xauth \
+WINDOWS_DEPS = g++-mingw-w64-x86-64-posix wine64 fonts-wine googletest nsis osslsigncode openssl xvfb xauth \
 	x11-utils openbox xdotool xclip
 SIGN_CERT ?=
 SIGN_KEY ?=

@@ -64,6 +64,7 @@ if(NOT status STREQUAL "0" OR NOT out MATCHES "^Usage: hex-converter .*-platform
 endif()
 expect(0 "${out}" "" ARGS -h)
 expect(0 "hex-converter ${VERSION}\n" "" ARGS --version)
+expect(0 "hex-converter ${VERSION}\n" "" ARGS -v)
 expect(0 "hex-converter ${VERSION}\n" "" ARGS ignored-file --version)
 expect(2 "" "hex-converter: unknown option \"--frobnicate\"; see \"hex-converter --help\".\n"
        ARGS --frobnicate)

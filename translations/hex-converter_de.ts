@@ -76,7 +76,7 @@ Converts one character to its two hex digits and back, in a small window, in the
 code page %1.
 
   -h, --help          show this text and exit
-      --version       show the version and exit
+  -v, --version       show the version and exit
       --code-page N   convert in another of Windows&apos; code pages: N is 874, 932,
                       936, 949, 950 or 1250 to 1258
 
@@ -94,7 +94,7 @@ Rechnet ein Zeichen in seine zwei Hexziffern um und zurück, in einem kleinen
 Fenster, in der Codepage %1.
 
   -h, --help          diesen Text zeigen und beenden
-      --version       die Version zeigen und beenden
+  -v, --version       die Version zeigen und beenden
       --code-page N   in einer anderen Codepage von Windows umrechnen: N ist 874,
                       932, 936, 949, 950 oder 1250 bis 1258
 

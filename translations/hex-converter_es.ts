@@ -76,7 +76,7 @@ Converts one character to its two hex digits and back, in a small window, in the
 code page %1.
 
   -h, --help          show this text and exit
-      --version       show the version and exit
+  -v, --version       show the version and exit
       --code-page N   convert in another of Windows&apos; code pages: N is 874, 932,
                       936, 949, 950 or 1250 to 1258
 
@@ -94,7 +94,7 @@ Convierte un carácter en sus dos dígitos hexadecimales y viceversa, en una
 ventana pequeña, en la página de códigos %1.
 
   -h, --help          muestra este texto y termina
-      --version       muestra la versión y termina
+  -v, --version       muestra la versión y termina
       --code-page N   convierte en otra página de códigos de Windows: N es 874,
                       932, 936, 949, 950 o de 1250 a 1258
 

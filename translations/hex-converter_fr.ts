@@ -76,7 +76,7 @@ Converts one character to its two hex digits and back, in a small window, in the
 code page %1.
 
   -h, --help          show this text and exit
-      --version       show the version and exit
+  -v, --version       show the version and exit
       --code-page N   convert in another of Windows&apos; code pages: N is 874, 932,
                       936, 949, 950 or 1250 to 1258
 
@@ -94,7 +94,7 @@ Convertit un caractère en ses deux chiffres hexadécimaux et inversement, dans 
 petite fenêtre, dans la page de codes %1.
 
   -h, --help          afficher ce texte et quitter
-      --version       afficher la version et quitter
+  -v, --version       afficher la version et quitter
       --code-page N   convertir dans une autre page de codes de Windows&#xa0;: N vaut
                       874, 932, 936, 949, 950 ou de 1250 à 1258
 

@@ -76,7 +76,7 @@ Converts one character to its two hex digits and back, in a small window, in the
 code page %1.
 
   -h, --help          show this text and exit
-      --version       show the version and exit
+  -v, --version       show the version and exit
       --code-page N   convert in another of Windows&apos; code pages: N is 874, 932,
                       936, 949, 950 or 1250 to 1258
 
@@ -94,7 +94,7 @@ Zamienia jeden znak na jego dwie cyfry szesnastkowe i z powrotem w małym oknie,
 w stronie kodowej %1.
 
   -h, --help          pokaż ten tekst i zakończ
-      --version       pokaż wersję i zakończ
+  -v, --version       pokaż wersję i zakończ
       --code-page N   zamieniaj w innej stronie kodowej Windows: N to 874, 932,
                       936, 949, 950 lub od 1250 do 1258
 

@@ -76,7 +76,7 @@ Converts one character to its two hex digits and back, in a small window, in the
 code page %1.
 
   -h, --help          show this text and exit
-      --version       show the version and exit
+  -v, --version       show the version and exit
       --code-page N   convert in another of Windows&apos; code pages: N is 874, 932,
                       936, 949, 950 or 1250 to 1258
 
@@ -94,7 +94,7 @@ Arguments that are not options are ignored.
 окне, в кодовой странице %1.
 
   -h, --help          показать этот текст и выйти
-      --version       показать версию и выйти
+  -v, --version       показать версию и выйти
       --code-page N   преобразовывать в другой кодовой странице Windows: N —
                       874, 932, 936, 949, 950 или от 1250 до 1258
 

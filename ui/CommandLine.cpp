@@ -57,7 +57,8 @@ CommandLine::CommandLine(const QStringList& arguments) {
     // Qt's options are single-dash words ("-platform"), not clusters of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption showVersion(QStringLiteral("version"));
+    const QCommandLineOption showVersion(
+        QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption codePage(QStringLiteral("code-page"), QString(), QStringLiteral("N"));
     parser.addOption(help);
     parser.addOption(showVersion);
@@ -113,7 +114,7 @@ QString CommandLine::usage(const hexconv::CodePage& inUse) {
             "code page %1.\n"
             "\n"
             "  -h, --help          show this text and exit\n"
-            "      --version       show the version and exit\n"
+            "  -v, --version       show the version and exit\n"
             "      --code-page N   convert in another of Windows' code pages: N is 874, 932,\n"
             "                      936, 949, 950 or 1250 to 1258\n"
             "\n"
