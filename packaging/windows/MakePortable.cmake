@@ -1,0 +1,17 @@
+# SPDX-License-Identifier: MIT
+# Zips the folder FOLDER (in the working directory) into ZIP, every file dated at the last
+# commit of the source tree SOURCE, so that the same commit gives the same zip.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC
+        git log -1 --format=%cd "--date=format-local:%Y-%m-%d %H:%M:%S UTC"
+    WORKING_DIRECTORY ${SOURCE}
+    OUTPUT_VARIABLE commit_time OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+if(NOT commit_time)
+    set(commit_time "2000-01-01 00:00:00 UTC")
+endif()
+file(REMOVE ${ZIP})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${ZIP} --format=zip --mtime=${commit_time}
+        ${FOLDER}/hex-converter.exe ${FOLDER}/LICENSE.txt ${FOLDER}/README.txt
+    RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "could not make ${ZIP}")
+endif()
