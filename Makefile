@@ -149,7 +149,7 @@ windows-check: windows-configure
 # the Qt program, on one display in the same run.
 windows-bench: build windows-configure
 	@cmake --build $(WINDOWS_DIR) --target hex-converter
-	@sh tests/win32/run-in-wine /usr/lib/wine/wine64 $(WINDOWS_DIR)/tests/wine --display --script \
+	@sh tests/win32/run-in-wine /usr/lib/wine/wine64 $(abspath $(WINDOWS_DIR))/tests/wine --display --script \
 		bench/windows-startup-bench $(BUILD_DIR)/ui/hex-converter $(WINDOWS_DIR)/hex-converter.exe
 
 # The browser's program, built with Emscripten: $(WEB_DIR)/web/site is a static folder that any
@@ -166,8 +166,8 @@ web-configure:
 		-DCMAKE_CROSSCOMPILING_EMULATOR="$$(command -v node);--no-experimental-fetch" >/dev/null
 
 web: web-configure
-	@cmake --build $(WEB_DIR) --target hex-converter
-	@ls -l $(WEB_DIR)/web/site
+	@cmake --build $(WEB_DIR) --target hex-converter web_zip
+	@ls -l $(WEB_DIR)/web/site $(WEB_DIR)/hex-converter-*-web.zip
 
 web-run: web
 	@echo "Hex Converter is at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C ends it)"

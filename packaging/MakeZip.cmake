@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: MIT
-# Zips the folder FOLDER (in the working directory) into ZIP, every file dated at the last
-# commit of the source tree SOURCE, so that the same commit gives the same zip.
+# Zips FILES (separated by commas, each relative to the folder FOLDER in the working directory)
+# into ZIP under that folder, every file dated at the last commit of the source tree SOURCE, so
+# that the same commit gives the same zip: the Windows program's portable zip and the browser
+# program's folder.
 execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC
         git log -1 --format=%cd "--date=format-local:%Y-%m-%d %H:%M:%S UTC"
     WORKING_DIRECTORY ${SOURCE}
@@ -8,9 +10,14 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC
 if(NOT commit_time)
     set(commit_time "2000-01-01 00:00:00 UTC")
 endif()
+string(REPLACE "," ";" FILES "${FILES}")
+set(paths)
+foreach(file IN LISTS FILES)
+    list(APPEND paths ${FOLDER}/${file})
+endforeach()
 file(REMOVE ${ZIP})
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${ZIP} --format=zip --mtime=${commit_time}
-        ${FOLDER}/hex-converter.exe ${FOLDER}/LICENSE.txt ${FOLDER}/README.txt
+        ${paths}
     RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "could not make ${ZIP}")
