@@ -45,6 +45,22 @@ bool isDoubleByte(const hexconv::CodePage& codePage) {
     });
 }
 
+// Offline after the first visit, and installable: the service worker, registered once the page
+// has loaded and its first frame is drawn, which registering would otherwise hold back.
+// clang-format off
+EM_JS(void, registerServiceWorker, (), {
+    if (!navigator.serviceWorker) {
+        return;
+    }
+    const register = () => setTimeout(() => navigator.serviceWorker.register("service-worker.js"));
+    if (document.readyState === "complete") {
+        requestAnimationFrame(register);
+    } else {
+        addEventListener("load", () => requestAnimationFrame(register));
+    }
+});
+// clang-format on
+
 } // namespace
 
 int main() {
@@ -63,10 +79,7 @@ int main() {
             start().unknownCodePage = std::current_exception();
         }
     }
-    // Offline after the first visit, and installable.
-    if (!navigator["serviceWorker"].isUndefined()) {
-        navigator["serviceWorker"].call<val>("register", val("service-worker.js"));
-    }
+    registerServiceWorker();
     if (!isDoubleByte(start().codePage)) {
         open();
         return 0;
