@@ -26,6 +26,19 @@ namespace {
 using Description = hexconv::Form1Description;
 
 // What the page's listeners report, with the control, option or direction they concern.
+enum class PageEvent {
+    Click,
+    OptionFocused,
+    OptionChanged,
+    CharacterTyped,
+    Tab,
+    DialogClosed,
+    ClipboardRefused,
+    ColoursChanged
+};
+
+// The page's listeners, which report each event by its number in PageEvent, with the control
+// (Command1 is Control 4) or option (by Option) or direction (1 forward) that it concerns.
 // clang-format off
 EM_JS(void, listenToThePage, (), {
     const report = (event, which) => _hexconvPageEvent(event, which);
@@ -58,7 +71,7 @@ EM_JS(void, listenToThePage, (), {
         .forEach((query) => matchMedia(query).addEventListener("change", () => report(7, 0)));
 });
 
-// The browser"s clipboard answers later: a refusal arrives as an event of its own. The text
+// The browser's clipboard answers later: a refusal arrives as an event of its own. The text
 // comes as code points.
 EM_JS(int, writeClipboard, (const char32_t* text, std::size_t length), {
     if (!navigator.clipboard) {
@@ -68,7 +81,7 @@ EM_JS(int, writeClipboard, (const char32_t* text, std::size_t length), {
     for (let i = text >> 2; i < (text >> 2) + length; ++i) {
         written += String.fromCodePoint(HEAPU32[i]);
     }
-    navigator.clipboard.writeText(written).catch(() => _hexconvPageEvent(6, 0));
+    navigator.clipboard.writeText(written).catch(() => _hexconvPageEvent(6, 0)); // refused
     return 1;
 });
 // clang-format on
@@ -151,22 +164,6 @@ std::uint32_t resolved(const val& element, const char* property) {
     std::sscanf(css.c_str(), "rgb%*[a(]%u, %u, %u", &red, &green, &blue);
     return red | green << 8U | blue << 16U;
 }
-
-} // namespace
-
-namespace {
-
-// What the page's listeners report, with the control, option or direction they concern.
-enum class PageEvent {
-    Click,
-    OptionFocused,
-    OptionChanged,
-    CharacterTyped,
-    Tab,
-    DialogClosed,
-    ClipboardRefused,
-    ColoursChanged
-};
 
 // The one page, which the listeners' events reach.
 Form1Page*& listening() {
