@@ -4,7 +4,7 @@ BUILD_DIR  ?= build
 BUILD_TYPE ?= Release
 
 .PHONY: all deps configure build test translations run install lint bench sanitize fuzz package \
-	reproducible-check screenshot windows-configure windows windows-run windows-check web-configure web web-run web-check web-bench windows-bench \
+	reproducible-check screenshot test-data windows-configure windows windows-run windows-check web-configure web web-run web-check web-bench windows-bench \
 	clean
 
 all: build
@@ -117,7 +117,7 @@ fuzz:
 # by xdotool, the installer installing and uninstalling, the signatures.
 WINDOWS_DIR ?= build-windows
 WINDOWS_DEPS = g++-mingw-w64-x86-64-posix wine64 fonts-wine googletest nsis osslsigncode openssl xvfb xauth \
-	x11-utils openbox xdotool xclip
+	x11-utils openbox xdotool xclip locales-all
 SIGN_CERT ?=
 SIGN_KEY ?=
 
@@ -144,6 +144,13 @@ windows-check: windows-configure
 	@cmake --build $(WINDOWS_DIR)
 	@scripts/lint --windows $(WINDOWS_DIR)
 	@ctest --test-dir $(WINDOWS_DIR) --output-on-failure
+
+# The tests' expected answers that come from Windows itself, asked under Wine: tests/data/, which
+# windows-check checks against Windows' answers of the day.
+test-data: windows-configure
+	@cmake --build $(WINDOWS_DIR) --target windows_answers
+	@scripts/windows-locale-code-pages /usr/lib/wine/wine64 $(abspath $(WINDOWS_DIR))/tests/wine \
+		$(WINDOWS_DIR)/tests/win32/windows_answers.exe >tests/data/locale-code-pages.tsv
 
 # A benchmark, never a test: start-up to the shown window, the Windows program under Wine against
 # the Qt program, on one display in the same run.
