@@ -23,7 +23,11 @@ void Catalogue::load(const QStringList& uiLanguages) {
     std::vector<std::string> wanted;
     wanted.reserve(static_cast<std::size_t>(uiLanguages.size()));
     for (const QString& language : uiLanguages) {
-        wanted.push_back(language.toStdString());
+        // After a language that it does not know (LANGUAGE=tlh:pl), Qt lists "C" in its place:
+        // the user's next language, not English, is the next choice.
+        if (language != QLatin1String("C") || wanted.empty()) {
+            wanted.push_back(language.toStdString());
+        }
     }
     hexconv::Translations::choose(wanted);
     std::unique_ptr<QTranslator>& qt = qtCatalogue();

@@ -30,11 +30,13 @@ namespace {
 
 using hexconv::Control;
 
-// Each shipped language loaded before a window is made, English again after.
+// Each shipped language loaded before a window is made, named with a territory as a system names
+// it ("de-DE"), English again after.
 class Translated : public testing::TestWithParam<Language> {
 protected:
     void SetUp() override {
-        Catalogue::load({QString::fromLatin1(GetParam().code)});
+        const QString code = QString::fromLatin1(GetParam().code);
+        Catalogue::load({code + '-' + code.toUpper()});
         Catalogue::install();
         ASSERT_EQ(hexconv::Translations::language(), GetParam().code);
         form = std::make_unique<Form1Window>();
