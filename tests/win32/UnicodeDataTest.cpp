@@ -119,16 +119,17 @@ TEST(Win32FirstCharacter, FollowsUnicodesGraphemeBreakTestWhereItsRuleApplies) {
     EXPECT_GT(checked, 400);
 }
 
-// Every code point of the Basic Multilingual Plane that Unicode's grapheme break property makes a
-// control, every nonspacing or enclosing mark and joiner among its extenders, and every vowel sign
-// among its spacing marks: a control stands alone, after a letter and before a mark; a mark or a
-// joiner stays with the letter before it.
+// Every code point of the Basic Multilingual Plane: one that Unicode's grapheme break property
+// makes a control (CR and LF too) stands alone before a mark, and every other takes the mark;
+// every nonspacing or enclosing mark and joiner among its extenders, and every vowel sign among
+// its spacing marks, stays with the letter before it, and a control does not.
 TEST(Win32FirstCharacter, ControlsStandAloneAndMarksStayWithTheirLetter) {
     const UnicodeData unicode;
     std::ifstream file = unicodeFile("auxiliary\\GraphemeBreakProperty.txt");
     ASSERT_TRUE(file.is_open());
     const std::regex entry(
-        R"(^([0-9A-F]+)(?:\.\.([0-9A-F]+))? *; (Control|Extend # M[ne]|Extend # Cf|SpacingMark # Mc +(?:\[\d+\] )?\w+ VOWEL SIGN [^.]*(?:$|\.\.\w+ VOWEL SIGN)))");
+        R"(^([0-9A-F]+)(?:\.\.([0-9A-F]+))? *; (Control|CR|LF|Extend # M[ne]|Extend # Cf|SpacingMark # Mc +(?:\[\d+\] )?\w+ VOWEL SIGN [^.]*(?:$|\.\.\w+ VOWEL SIGN)))");
+    std::vector<bool> control(0x10000);
     int checked = 0;
     for (std::string line; std::getline(file, line);) {
         std::smatch found;
@@ -140,16 +141,21 @@ TEST(Win32FirstCharacter, ControlsStandAloneAndMarksStayWithTheirLetter) {
             found[2].matched ? static_cast<char32_t>(std::stoul(found[2], nullptr, 16)) : first;
         for (char32_t c = first; c <= last && c <= 0xFFFF; ++c) {
             const std::u32string after = unicode.firstCharacter(std::u32string(U"x") + c + U"y");
-            if (found[3] == "Control") {
-                EXPECT_EQ(after, U"x") << line;
-                EXPECT_EQ(unicode.firstCharacter(std::u32string(1, c) + U"\u0308"),
-                          std::u32string(1, c))
-                    << line;
-            } else {
+            if (found[3].str().starts_with("Extend") || found[3].str().starts_with("Spacing")) {
                 EXPECT_TRUE(after != U"x" && after.find(U'y') == std::u32string::npos) << line;
+            } else {
+                control.at(c) = true;
+                EXPECT_EQ(after, U"x") << line;
             }
             ++checked;
         }
     }
     EXPECT_GT(checked, 1000);
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        if (c < 0xD800 || c > 0xDFFF) {
+            const std::u32string first = unicode.firstCharacter(std::u32string(1, c) + U"\u0308");
+            EXPECT_EQ(first == std::u32string(1, c), control.at(c))
+                << hexconv::nameOf(std::u32string(1, c));
+        }
+    }
 }
