@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -164,6 +165,53 @@ QString read(const char* path) {
 
 QString captured(const QString& text, const QString& pattern) {
     return QRegularExpression(pattern, QRegularExpression::MultilineOption).match(text).captured(1);
+}
+
+// Each catalogue as an XML reader reads it, against the table that the build writes of it: the
+// same texts under the same contexts, with the escapes and character references decoded, so that
+// each is found; and in each translation the placeholders, the code page names and the numbers of
+// its English.
+TEST(Catalogues, TheProgramHoldsEachAsXmlReadsItWithItsEnglishsNumbersAndPlaceholders) {
+    const QRegularExpression kept(QStringLiteral("%[1-9]|Windows-\\d+|\\d{3,}"));
+    const auto keptIn = [&kept](const std::string& text) {
+        QStringList found;
+        for (const auto& match : kept.globalMatch(QString::fromStdString(text))) {
+            found << match.captured();
+        }
+        found.sort();
+        return found.join(' ').toStdString();
+    };
+    for (const hexconv::Translations::Language& language : hexconv::Translations::shipped()) {
+        QXmlStreamReader xml(
+            read(("translations/hex-converter_" + std::string(language.code) + ".ts").c_str()));
+        std::vector<std::array<std::string, 3>> texts;
+        std::string context;
+        std::string source;
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement) {
+                const std::string element = xml.name().toString().toStdString();
+                const std::string text =
+                    element == "name" || element == "source" || element == "translation"
+                        ? xml.readElementText().toStdString()
+                        : "";
+                context = element == "name" ? text : context;
+                source = element == "source" ? text : source;
+                if (element == "translation") {
+                    texts.push_back({context, source, text});
+                    EXPECT_EQ(keptIn(text), keptIn(source)) << language.code << ": " << text;
+                }
+            }
+        }
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        std::vector<std::array<std::string, 3>> table;
+        for (const hexconv::Translations::Entry& entry : language.entries) {
+            table.push_back({entry.context, entry.source, entry.translation});
+        }
+        ASSERT_EQ(table.size(), texts.size()) << language.code;
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            EXPECT_EQ(table[i], texts[i]) << language.code;
+        }
+    }
 }
 
 // What a desktop shows in each language, against the words of that language: the keywords hold
