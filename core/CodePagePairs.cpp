@@ -15,6 +15,16 @@ namespace hexconv {
 
 namespace {
 
+// A lead byte whose every character Windows writes at another pair: the NEC-selected IBM
+// extensions of 932 (ED and EE), which FA to FC repeat. Alone such a byte still begins a
+// character of two bytes.
+constexpr auto leadOnlyRow = [] {
+    std::array<char16_t, CodePageTable::TrailBytes> row{};
+    row.fill(CodePageTable::NoCharacter);
+    return row;
+}();
+constexpr std::u16string_view leadOnly(leadOnlyRow.data(), leadOnlyRow.size());
+
 // clang-format off
 
 // Windows-932: for each lead byte from 0x80 to 0xFF, its trail bytes 0x40 to 0xFE.
@@ -608,8 +618,9 @@ constexpr std::array<std::u16string_view, 128> pairs932 = {{
     u"\uFFFF\uFFFF\uFFFF\uFFFF\uFFFF\uFFFF\uFFFF\uFFFF\uFFFF\uFFFF\uFFFF\uFFFF\uFFFF\uFFFF\uFFFF",
     {},
     {},
-    {},
-    {},
+    // 0xED, 0xEE: the NEC-selected IBM extensions
+    leadOnly,
+    leadOnly,
     {},
     {},
     {},

@@ -160,6 +160,27 @@ std::optional<char32_t> characterOf(const CodePage& page, int code) {
     }
 }
 
+// Whether the failure for a byte that stands for no character says that it only begins one.
+bool saysItOnlyBegins(const CodePage& page, int code) {
+    try {
+        page.characterFor(code);
+    } catch (const hexconv::NoCharacter& failure) {
+        return std::string_view(failure.text()->english).starts_with("The byte %1 only begins");
+    }
+    return false;
+}
+
+// Whether the system converts a pair that a byte begins to a character that is not private use.
+bool beginsACharacter(unsigned codePage, std::uint8_t byte) {
+    for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+        const std::string pair = systemAnswer(codePage, Bytes{byte, std::uint8_t(trail)});
+        if (pair != "-" && (pair < "U+E000" || pair >= "U+F900")) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Windows' ANSI code pages: the program offers each and no other.
 const std::vector<unsigned> windowsAnsiCodePages = {874,  932,  936,  949,  950,  1250, 1251,
                                                     1252, 1253, 1254, 1255, 1256, 1257, 1258};
@@ -179,6 +200,9 @@ TEST(CodePage, EveryByteAndCodePointConvertsAsWindowsConvertsIt) {
             EXPECT_EQ(answer(ours), windows.of(number, byte)) << number << " byte " << code;
             if (ours) {
                 EXPECT_EQ(page.bytesOf(*ours), byte) << number << " byte " << code;
+            } else if (number < 1000) {
+                EXPECT_EQ(saysItOnlyBegins(page, code), beginsACharacter(number, byte[0]))
+                    << number << " byte " << code;
             }
         }
         int several = 0;
