@@ -7,10 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <regex>
 
 using hexconv::Control;
 using hexconv::Field;
 using hexconv::Form1;
+using hexconv::fromUtf8;
 using hexconv::Option;
 using hexconv::RecordingWindow;
 using Log = std::vector<std::string>;
@@ -91,6 +93,31 @@ TEST(SelectionHandlers, SetEachFieldInTheirOrderAndFocusTheModesField) {
     EXPECT_EQ(window.log, (Log{"background Text1 8000000F", "locked Text1 on", "tab stop Text1 off",
                                "background Text3 80000009", "locked Text3 off", "tab stop Text3 on",
                                "focus Text3", "select all Text3"}));
+}
+
+// The two characters that a failure offers instead, in every code page, convert to their byte and
+// back.
+TEST(CalculateExamples, TheCharactersThatAFailureOffersConvertBothWays) {
+    for (const unsigned number : hexconv::CodePage::numbers()) {
+        RecordingWindow window(*hexconv::CodePage::withNumber(number));
+        window.select(Option::Option1);
+        window.type(Field::Text1, U"\U0001F600");
+        window.form.Command1_Click();
+        std::smatch offered;
+        ASSERT_EQ(window.reports.size(), 1U) << number;
+        ASSERT_TRUE(std::regex_search(window.reports[0], offered,
+                                      std::regex("such as \"(.+)\" or \"(.+)\"\\.")))
+            << window.reports[0];
+        for (const std::u32string& example : {fromUtf8(offered.str(1)), fromUtf8(offered.str(2))}) {
+            window.select(Option::Option1);
+            window.type(Field::Text1, example);
+            window.form.Command1_Click();
+            window.select(Option::Option3);
+            window.form.Command1_Click();
+            EXPECT_EQ(window.readText(Field::Text1), example) << number << " " << offered.str();
+            EXPECT_EQ(window.reports.size(), 1U) << window.reports.back();
+        }
+    }
 }
 
 TEST(CopyHandlers, ClearThenSetTheWholeTextOfTheirField) {

@@ -57,6 +57,22 @@ inline std::string utf8Of(std::u32string_view text) {
     return out;
 }
 
+// UTF-8 that the program wrote, back to code points.
+inline std::u32string fromUtf8(std::string_view text) {
+    std::u32string out;
+    for (std::size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const int extra = lead < 0xC0 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
+        char32_t c = lead & (0x7FU >> extra);
+        for (int i = 1; i <= extra; ++i) {
+            c = c << 6U | (static_cast<unsigned char>(text[at + i]) & 0x3FU);
+        }
+        out += c;
+        at += 1 + extra;
+    }
+    return out;
+}
+
 inline std::string nameOf(const std::u32string& text) {
     return nameOf(std::u32string_view(text));
 }
