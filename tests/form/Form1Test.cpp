@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Form1.h"
 #include "CalculateExamples.h"
+#include "Form1Controls.h"
 #include "RecordingWindow.h"
 #include "TestNames.h"
 
@@ -8,6 +9,7 @@
 
 #include <limits>
 #include <regex>
+#include <set>
 
 using hexconv::Control;
 using hexconv::Field;
@@ -118,6 +120,27 @@ TEST(CalculateExamples, TheCharactersThatAFailureOffersConvertBothWays) {
             EXPECT_EQ(window.reports.size(), 1U) << window.reports.back();
         }
     }
+}
+
+// The window's lists hold each member once: every control and field has a slot of its own and
+// a name of its own, the tab order visits each control once, a front end keeps each field once.
+TEST(Form1Lists, HoldEachMemberOnce) {
+    using hexconv::Form1Description;
+    const auto& fields = hexconv::Form1Controls<int>::Fields;
+    std::set<std::size_t> slots;
+    std::set<std::string> names;
+    for (const Control control : Form1::TabOrder) {
+        slots.insert(Form1Description::slotOf(control));
+        names.insert(Form1Description::of(control).name);
+    }
+    EXPECT_EQ(slots.size(), Form1::TabOrder.size());
+    for (const Field field : fields) {
+        slots.insert(Form1Description::slotOf(field));
+        names.insert(Form1Description::of(field).name);
+    }
+    EXPECT_EQ(slots.size(), Form1Description::Slots);
+    EXPECT_EQ(names.size(), Form1Description::Slots);
+    EXPECT_EQ(std::set<Field>(fields.begin(), fields.end()).size(), fields.size());
 }
 
 TEST(CopyHandlers, ClearThenSetTheWholeTextOfTheirField) {
