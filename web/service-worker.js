@@ -15,9 +15,11 @@ self.addEventListener("activate", (event) => {
         .then(() => self.clients.claim()));
 });
 
-// The network first, so that a new release shows at once; the kept copy where there is none.
+// The network first, so that a new release shows at once, asking the server even where the
+// browser's own cache would take an old copy for fresh; the kept copy where there is no network.
 self.addEventListener("fetch", (event) => {
-    event.respondWith(fetch(event.request).then((fetched) => {
+    const request = event.request.mode === "navigate" ? event.request.url : event.request;
+    event.respondWith(fetch(request, {cache: "no-cache"}).then((fetched) => {
         if (fetched.ok && new URL(event.request.url).origin === location.origin) {
             const copy = fetched.clone();
             caches.open(cache).then((opened) => opened.put(event.request, copy));
