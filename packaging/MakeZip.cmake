@@ -16,8 +16,10 @@ foreach(file IN LISTS FILES)
     list(APPEND paths ${FOLDER}/${file})
 endforeach()
 file(REMOVE ${ZIP})
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${ZIP} --format=zip --mtime=${commit_time}
-        ${paths}
+# A zip's DOS times are local times, which the zip writer takes in its own time zone: in UTC they
+# are the same for every builder.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC
+        ${CMAKE_COMMAND} -E tar cf ${ZIP} --format=zip --mtime=${commit_time} ${paths}
     RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "could not make ${ZIP}")

@@ -2,8 +2,9 @@
 // Prints, in UTF-8 and one per line, the texts of the controls of a top-level window that another
 // process shows, found by its class and title: a message box's message and buttons, the program
 // window's captions. For the tests of the real program and of the installer, whose windows
-// belong to processes of their own.
-// Usage: read_window_texts CLASS TITLE
+// belong to processes of their own. With "focused", only the text of the control that has the
+// keyboard focus in that window's thread.
+// Usage: read_window_texts CLASS TITLE [focused]
 #include <windows.h>
 
 #include <cstdio>
@@ -28,9 +29,17 @@ BOOL CALLBACK print(HWND control, LPARAM /*unused*/) {
 } // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
-    HWND window = argc == 3 ? FindWindowW(argv[1], argv[2]) : nullptr;
+    HWND window = argc >= 3 ? FindWindowW(argv[1], argv[2]) : nullptr;
     if (window == nullptr) {
         return 1;
+    }
+    if (argc == 4 && std::wstring(argv[3]) == L"focused") {
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof(thread);
+        return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) != 0 &&
+                       thread.hwndFocus != nullptr
+                   ? print(thread.hwndFocus, 0) - 1
+                   : 1;
     }
     EnumChildWindows(window, &print, 0);
     return 0;
