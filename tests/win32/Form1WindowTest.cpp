@@ -491,6 +491,19 @@ protected:
 // character, and names the new one after every change, and the code page on a line of its own.
 TEST_F(Win32Tooltip, AppearsOverTheCharacterFieldAndNamesItsFirstCharacterAndTheCodePage) {
     const UnicodeData unicode;
+    const auto shownText = [this] {
+        std::array<wchar_t, 256> shown{};
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = form->handle();
+        tool.uId = reinterpret_cast<UINT_PTR>(control(Control::Text1));
+        tool.lpszText = shown.data();
+        SendMessageW(form->tooltipHandle(), TTM_GETTEXTW, shown.size(),
+                     reinterpret_cast<LPARAM>(&tool));
+        return std::wstring(shown.data());
+    };
+    // Empty at the start, the field's tooltip names the code page alone.
+    EXPECT_EQ(shownText(), L"Code page: Windows-1251 (Cyrillic)");
     type(L"x");
     hover(Control::Text1);
     EXPECT_TRUE(pumpUntil([this] { return IsWindowVisible(form->tooltipHandle()) != 0; }));
@@ -504,16 +517,8 @@ TEST_F(Win32Tooltip, AppearsOverTheCharacterFieldAndNamesItsFirstCharacterAndThe
                           Case{L"\u00a0x", L"U+00A0 NO-BREAK SPACE", L"U+00A0"},
                           Case{L"e\u0301", L"U+00E9 LATIN SMALL LETTER E WITH ACUTE", L"U+00E9"}}) {
         SetWindowTextW(control(Control::Text1), c.text.c_str());
-        std::array<wchar_t, 256> shown{};
-        TOOLINFOW tool{};
-        tool.cbSize = sizeof(tool);
-        tool.hwnd = form->handle();
-        tool.uId = reinterpret_cast<UINT_PTR>(control(Control::Text1));
-        tool.lpszText = shown.data();
-        SendMessageW(form->tooltipHandle(), TTM_GETTEXTW, shown.size(),
-                     reinterpret_cast<LPARAM>(&tool));
-        EXPECT_EQ(std::wstring(shown.data()), (unicode.hasIcu() ? c.withNames : c.withoutNames) +
-                                                  L"\nCode page: Windows-1251 (Cyrillic)");
+        EXPECT_EQ(shownText(), (unicode.hasIcu() ? c.withNames : c.withoutNames) +
+                                   L"\nCode page: Windows-1251 (Cyrillic)");
     }
     EXPECT_NE(IsWindowVisible(form->tooltipHandle()), 0);
 }
