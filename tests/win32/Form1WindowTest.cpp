@@ -637,6 +637,42 @@ TEST_F(Win32Languages, EveryCaptionFitsItsControlAt96And144Dpi) {
     hexconv::Translations::choose({});
 }
 
+// Wine lists one display language, Windows as many as the user chose: a test gives the list.
+std::wstring displayLanguages;
+BOOL WINAPI preferredLanguages(DWORD flags, PULONG count, PZZWSTR buffer, PULONG size) {
+    if (displayLanguages.empty()) {
+        static const auto windows = reinterpret_cast<decltype(&GetUserPreferredUILanguages)>(
+            reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernelbase.dll"),
+                                                        "GetUserPreferredUILanguages")));
+        return windows(flags, count, buffer, size);
+    }
+    const auto needed = static_cast<ULONG>(displayLanguages.size() + 1);
+    if (buffer != nullptr && *size >= needed) {
+        std::copy(displayLanguages.begin(), displayLanguages.end(), buffer);
+        buffer[needed - 1] = L'\0';
+    }
+    *count =
+        static_cast<ULONG>(std::count(displayLanguages.begin(), displayLanguages.end(), L'\0'));
+    *size = needed;
+    return TRUE;
+}
+extern "C" {
+// The import the program's code calls through, as the linker takes it from this file first.
+// NOLINTNEXTLINE: the name is the import library's
+decltype(&GetUserPreferredUILanguages) __imp_GetUserPreferredUILanguages = &preferredLanguages;
+}
+
+// Every display language the user lists is read: the first shipped one is spoken.
+TEST(Win32UserLanguage, EveryDisplayLanguageCounts) {
+    displayLanguages = std::wstring(L"pt-BR\0tlh\0fr-CA\0de-DE\0", 23);
+    EXPECT_EQ(Catalogue::userLanguages(),
+              (std::vector<std::string>{"pt-BR", "tlh", "fr-CA", "de-DE"}));
+    hexconv::Translations::choose(Catalogue::userLanguages());
+    EXPECT_EQ(hexconv::Translations::language(), "fr");
+    displayLanguages.clear();
+    hexconv::Translations::choose({});
+}
+
 // Under Wine the user's Windows language follows LANG, English for C: this test runs as the
 // user's own setting has it, and again in each shipped language and in Portuguese, which the
 // program does not ship (Windows.ProgramSpeaksTheUsersLanguage).
