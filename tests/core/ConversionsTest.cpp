@@ -60,11 +60,9 @@ TEST_P(DecToBinExample, GivesEightBitsInEightYields) {
     EXPECT_EQ(argument, GetParam().dec);
 }
 
+// Numbers: every byte, below; texts read as numbers.
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, DecToBinExample,
-                         testing::Values(ByteCase{65.0, U"01000001"}, ByteCase{6.0, U"00000110"},
-                                         ByteCase{0.0, U"00000000"}, ByteCase{1.0, U"00000001"},
-                                         ByteCase{128.0, U"10000000"}, ByteCase{255.0, U"11111111"},
-                                         ByteCase{Value(U"10"), U"00001010"},
+                         testing::Values(ByteCase{Value(U"10"), U"00001010"},
                                          ByteCase{Value(U"65"), U"01000001"},
                                          ByteCase{Value(U"007"), U"00000111"},
                                          ByteCase{Value(U"255.0"), U"11111111"}),
@@ -121,35 +119,11 @@ TEST(DecToBin, EveryByteGivesEightBitsAndReadsBack) {
     }
 }
 
-struct BitCase {
-    std::u32string bits;
-    double dec;
-    std::u32string hex;
-};
-
-class BitStringExample : public testing::TestWithParam<BitCase> {};
-
-TEST_P(BitStringExample, DecodesToNumberAndHexPair) {
-    YieldCounter counter;
-    EXPECT_EQ(Conversions::BinToDec(Value(GetParam().bits), counter.yield()),
-              Value(GetParam().dec));
-    EXPECT_EQ(counter.count, 0);
-    EXPECT_EQ(Conversions::BinToHex(Value(GetParam().bits)), Value(GetParam().hex));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    WorkedExamples, BitStringExample,
-    testing::Values(BitCase{U"01000001", 65, U"41"}, BitCase{U"11111111", 255, U"ff"},
-                    BitCase{U"00000000", 0, U"00"}, BitCase{U"10101011", 171, U"ab"},
-                    BitCase{U"00001010", 10, U"0a"}, BitCase{U"10000000", 128, U"80"},
-                    BitCase{U"00000001", 1, U"01"}),
-    NAMED_BY(.bits));
-
 TEST(BinToDec, PadsShortTextsWithOneYieldPerMissingCharacter) {
     const struct {
         std::u32string bits;
         double dec;
-    } cases[] = {{U"101", 5}, {U"1", 1}, {U"", 0}, {U"0000001", 1}, {U"11111111", 255}};
+    } cases[] = {{U"101", 5}, {U"1", 1}, {U"", 0}, {U"0000001", 1}};
     for (const auto& c : cases) {
         YieldCounter counter;
         const Value argument(c.bits);
@@ -217,14 +191,10 @@ TEST_P(HexToBinExample, GivesTheBitsInSixteenYields) {
     EXPECT_EQ(counter.count, 16);
 }
 
+// Every byte in lower case and in upper case, below; mixed case, one digit, more than two.
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, HexToBinExample,
-                         testing::Values(HexCase{U"41", U"01000001"}, HexCase{U"ff", U"11111111"},
-                                         HexCase{U"FF", U"11111111"}, HexCase{U"0a", U"00001010"},
-                                         HexCase{U"9B", U"10011011"}, HexCase{U"a", U"10101010"},
-                                         HexCase{U"abc", U"10101100"}, HexCase{U"AB", U"10101011"},
-                                         HexCase{U"Ab", U"10101011"}, HexCase{U"aB", U"10101011"},
-                                         HexCase{U"00", U"00000000"}, HexCase{U"0f", U"00001111"},
-                                         HexCase{U"f0", U"11110000"},
+                         testing::Values(HexCase{U"Ab", U"10101011"}, HexCase{U"aB", U"10101011"},
+                                         HexCase{U"a", U"10101010"}, HexCase{U"abc", U"10101100"},
                                          HexCase{U"0123", U"00000011"}),
                          NAMED_BY(.hex));
 
