@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # A zip that MakeZip.cmake makes dates its files at the last commit's time in UTC, in the DOS times
-# that Windows' own unzipping reads as well, whatever the builder's time zone: made in three
-# zones, the zips are one and the same, byte for byte.
+# that Windows' own unzipping reads as well, and holds nothing of when the files were written or
+# read, or by whom: made in three time zones, a second apart, the zips are one and the same, byte
+# for byte.
 # Usage: cmake -DSOURCE=SOURCE_DIR -DOUT=SCRATCH_DIR -P CheckZip.cmake
 file(REMOVE_RECURSE ${OUT})
 file(WRITE ${OUT}/folder/file.txt "text\n")
@@ -13,6 +14,8 @@ foreach(zone UTC Asia/Tokyo America/New_York)
             -P ${CMAKE_CURRENT_LIST_DIR}/MakeZip.cmake
         WORKING_DIRECTORY ${OUT} COMMAND_ERROR_IS_FATAL ANY)
     file(SHA256 ${OUT}/${name}.zip hash)
+    file(TOUCH ${OUT}/folder/file.txt)
+    execute_process(COMMAND sleep 1)
     list(APPEND zips ${hash})
 endforeach()
 list(REMOVE_DUPLICATES zips)
@@ -20,10 +23,13 @@ list(LENGTH zips count)
 if(NOT count EQUAL 1)
     message(FATAL_ERROR "the zips made in UTC, Tokyo and New York differ")
 endif()
-# The DOS time and date of the first file's local header, as the commit's UTC time gives them.
-execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC git log -1 --format=%cd
-        --date=format-local:%Y-%m-%d-%H-%M-%S
-    WORKING_DIRECTORY ${SOURCE} OUTPUT_VARIABLE committed OUTPUT_STRIP_TRAILING_WHITESPACE)
+# The DOS time and date of the first file's local header, as the commit's UTC time gives them,
+# its seconds counted by two (Info-ZIP's zip rounds an odd one up).
+execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${SOURCE}
+    OUTPUT_VARIABLE committed OUTPUT_STRIP_TRAILING_WHITESPACE)
+math(EXPR even "(${committed} + 1) / 2 * 2")
+set(ENV{SOURCE_DATE_EPOCH} ${even})
+string(TIMESTAMP committed "%Y-%m-%d-%H-%M-%S" UTC)
 string(REPLACE "-" ";" committed "${committed}")
 list(TRANSFORM committed REPLACE "^0([0-9])" "\\1")
 list(GET committed 0 year)
