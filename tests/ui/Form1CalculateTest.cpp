@@ -132,10 +132,12 @@ TEST_F(CalculateEdge, PasteStopsAtTheLimitAndTheLeadingZeroCutsNothing) {
 }
 
 // The program's own dialog, not a test's reporter, as the next one to open shows it: a timer
-// inspects it and presses its button. The conversion yields before the dialog opens, so the timer
-// keeps looking until it is there.
+// inspects it, copies it with Ctrl+C and closes it with Escape (or, where Escape does not, its
+// button). The conversion yields before the dialog opens, so the timer keeps looking until it is
+// there.
 struct DialogSeen {
-    QString title, text, name;
+    QString title, text, name, copied;
+    bool closedByEscape = false;
     QWidget* parent = nullptr;
     Qt::WindowModality modality = Qt::NonModal;
     QStringList buttons;
@@ -166,7 +168,13 @@ struct DialogSeen {
             buttons << b->text().remove('&');
         }
         inspector.stop();
-        box->button(QMessageBox::Ok)->click();
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        copied = QApplication::clipboard()->text();
+        QTest::keyClick(box, Qt::Key_Escape);
+        closedByEscape = !box->isVisible();
+        if (!closedByEscape) {
+            box->button(QMessageBox::Ok)->click();
+        }
     }
 
     // Room for the title beside a window manager's icon and buttons.
@@ -189,6 +197,8 @@ TEST_F(CalculateEdge, DefaultDialogIsModalCentredWideAndHasOneOkButton) {
     EXPECT_EQ(dialog.buttons, QStringList{"OK"});
     EXPECT_LE((dialog.geometry.center() - form->geometry().center()).manhattanLength(), 4);
     EXPECT_TRUE(dialog.wideEnoughForItsTitle());
+    EXPECT_EQ(dialog.copied.toStdString(), (dialog.text + "\n\nType mismatch").toStdString());
+    EXPECT_TRUE(dialog.closedByEscape);
     form->activateWindow(); // as a window manager does when the dialog closes
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     EXPECT_EQ(focusName(), "Text3");
