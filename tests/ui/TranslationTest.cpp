@@ -181,36 +181,31 @@ TEST(Catalogues, TheProgramHoldsEachAsXmlReadsItWithItsEnglishsNumbersAndPlaceho
         found.sort();
         return found.join(' ').toStdString();
     };
+    const std::array<QString, 3> parts = {"name", "source", "translation"};
     for (const hexconv::Translations::Language& language : hexconv::Translations::shipped()) {
         QXmlStreamReader xml(
             read(("translations/hex-converter_" + std::string(language.code) + ".ts").c_str()));
-        std::vector<std::array<std::string, 3>> texts;
-        std::string context;
-        std::string source;
+        std::array<std::string, 3> text; // the context's name, the source, its translation
+        std::size_t entries = 0;
         while (!xml.atEnd()) {
-            if (xml.readNext() == QXmlStreamReader::StartElement) {
-                const std::string element = xml.name().toString().toStdString();
-                const std::string text =
-                    element == "name" || element == "source" || element == "translation"
-                        ? xml.readElementText().toStdString()
-                        : "";
-                context = element == "name" ? text : context;
-                source = element == "source" ? text : source;
-                if (element == "translation") {
-                    texts.push_back({context, source, text});
-                    EXPECT_EQ(keptIn(text), keptIn(source)) << language.code << ": " << text;
-                }
+            if (xml.readNext() != QXmlStreamReader::StartElement) {
+                continue;
+            }
+            const auto* part = std::find(parts.begin(), parts.end(), xml.name());
+            if (part == parts.end()) {
+                continue;
+            }
+            text.at(part - parts.begin()) = xml.readElementText().toStdString();
+            if (part == &parts.back()) {
+                ASSERT_LT(entries, language.entries.size()) << language.code;
+                const hexconv::Translations::Entry& entry = language.entries[entries++];
+                EXPECT_EQ(text, (std::array<std::string, 3>{entry.context, entry.source,
+                                                            entry.translation}));
+                EXPECT_EQ(keptIn(text[2]), keptIn(text[1])) << language.code << ": " << text[2];
             }
         }
         EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-        std::vector<std::array<std::string, 3>> table;
-        for (const hexconv::Translations::Entry& entry : language.entries) {
-            table.push_back({entry.context, entry.source, entry.translation});
-        }
-        ASSERT_EQ(table.size(), texts.size()) << language.code;
-        for (std::size_t i = 0; i < table.size(); ++i) {
-            EXPECT_EQ(table[i], texts[i]) << language.code;
-        }
+        EXPECT_EQ(entries, language.entries.size()) << language.code;
     }
 }
 
