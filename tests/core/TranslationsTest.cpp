@@ -17,22 +17,14 @@ namespace {
 
 constexpr hexconv::MessageText copy = HEXCONV_TRANSLATABLE("Form1", "Copy");
 
-// The user's languages as Linux (POSIX names), Windows and browsers (BCP 47) list them.
+// The forms of the user's languages that no platform's own list hands the real programs' tests
+// (which choose from Linux's, Windows' and the browser's lists): a character set and a modifier,
+// an empty name, capitals, POSIX, no list.
 TEST(Translations, TheFirstShippedLanguageUnlessEnglishComesFirst) {
     const struct {
         std::vector<std::string> wanted;
         const char* spoken;
-    } cases[] = {
-        {{"pt_BR", "fr_CA", "de"}, "fr"},
-        {{"de-DE", "en-US"}, "de"},
-        {{"ru_RU.UTF-8@euro"}, "ru"},
-        {{"", "PL"}, "pl"},
-        {{"en_GB", "de"}, ""},
-        {{"C.UTF-8", "es"}, ""},
-        {{"POSIX", "es"}, ""},
-        {{"tlh", "pt-BR"}, ""},
-        {{}, ""},
-    };
+    } cases[] = {{{"ru_RU.UTF-8@euro"}, "ru"}, {{"", "PL"}, "pl"}, {{"POSIX", "es"}, ""}, {{}, ""}};
     for (const auto& each : cases) {
         Translations::choose(each.wanted);
         EXPECT_EQ(Translations::language(), each.spoken) << testing::PrintToString(each.wanted);
