@@ -219,7 +219,6 @@ TEST(CodePage, EveryByteAndCodePointConvertsAsWindowsConvertsIt) {
         EXPECT_EQ(several, number == 1255 ? 34 : number == 1258 ? 179 : 0) << number;
     }
     EXPECT_EQ(windows.met, windows.rows.size()) << "rows of the data that were never asked";
-    EXPECT_FALSE(windows.rows.empty());
 }
 
 TEST(CodePage, CodesAreRoundedThenChecked) {

@@ -63,9 +63,7 @@ TEST_P(DecToBinExample, GivesEightBitsInEightYields) {
 
 // Numbers: every byte, below; texts read as numbers.
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, DecToBinExample,
-                         testing::Values(ByteCase{Value(U"10"), U"00001010"},
-                                         ByteCase{Value(U"65"), U"01000001"},
-                                         ByteCase{Value(U"007"), U"00000111"},
+                         testing::Values(ByteCase{Value(U"007"), U"00000111"},
                                          ByteCase{Value(U"255.0"), U"11111111"}),
                          NAMED_BY(.dec));
 

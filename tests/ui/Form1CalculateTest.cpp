@@ -9,12 +9,11 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
-struct Fields {
-    QString text1, text2, text3, text4;
-};
+using Fields = std::array<QString, 4>;
 
 class CalculateEdge : public Form1Fixture {
 protected:
@@ -32,13 +31,6 @@ protected:
         CalculateEdge::SetUp();
     }
 };
-
-void expectFields(const Fields& actual, const Fields& expected) {
-    EXPECT_EQ(actual.text1, expected.text1);
-    EXPECT_EQ(actual.text2, expected.text2);
-    EXPECT_EQ(actual.text3, expected.text3);
-    EXPECT_EQ(actual.text4, expected.text4);
-}
 
 QString qt(const std::u32string& text) {
     return QString::fromStdU32String(text);
@@ -58,7 +50,8 @@ TEST_P(Calculate, FillsTheFieldsThroughTheChain) {
     }
     calculate();
     const auto& expected = GetParam().fields;
-    expectFields(fields(), {qt(expected[0]), qt(expected[1]), qt(expected[2]), qt(expected[3])});
+    EXPECT_EQ(fields(),
+              (Fields{qt(expected[0]), qt(expected[1]), qt(expected[2]), qt(expected[3])}));
     EXPECT_EQ(reports, GetParam().report.empty() ? std::vector<QString>{}
                                                  : std::vector<QString>{qt(GetParam().report)});
 }
@@ -80,7 +73,7 @@ TEST_F(CalculateEdge, FailureKeepsEarlierFieldsAndTheProgramGoesOn) {
     type("1g");
     calculate();
     // The hex field was not rewritten; the fields from the run before keep their texts.
-    expectFields(fields(), {"A", "65", "1g", "01000001"});
+    EXPECT_EQ(fields(), (Fields{"A", "65", "1g", "01000001"}));
     ASSERT_EQ(reports.size(), 1u);
     click(field("Text3"));
     field("Text3")->selectAll();
@@ -94,7 +87,7 @@ TEST_F(CalculateEdge, CharacterOutsideTheCodePageIsReportedAndWritesNothing) {
         field("Text1")->setText(QString::fromUtf8(text));
         calculate();
     }
-    expectFields(fields(), {QString::fromUtf8("\xf0\x9f\x98\x80"), "", "", ""});
+    EXPECT_EQ(fields(), (Fields{QString::fromUtf8("\xf0\x9f\x98\x80"), "", "", ""}));
     EXPECT_EQ(
         reports,
         (std::vector<QString>{
