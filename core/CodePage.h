@@ -32,6 +32,8 @@ public:
     unsigned number() const { return table_->number; }
     // "Windows-1251 (Cyrillic)", translatable.
     MessageArgument name() const;
+    // Whether some of its characters take two bytes (932, 936, 949, 950).
+    bool isDoubleByte() const { return table_->doubleByte; }
 
     // The bytes that the code page writes for one code point, in order; none where it has no
     // such character. Private-use code points count as none.

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "CharacterDescription.h"
 
+#include "Failure.h"
+#include "Translations.h"
+
 #include <array>
-#include <cstdio>
 
 namespace hexconv {
 
@@ -107,12 +109,10 @@ std::string CharacterDescription::describe(std::u32string_view character,
                                            const UnicodeName& unicodeName) {
     std::string description;
     for (const char32_t codePoint : character) {
-        std::array<char, 16> number{};
-        std::snprintf(number.data(), number.size(), "U+%04X", static_cast<unsigned>(codePoint));
         if (!description.empty()) {
             description += " + ";
         }
-        description += number.data();
+        description += Failure::codePoints(std::u32string_view(&codePoint, 1));
         if (const std::string name = nameOf(codePoint, unicodeName); !name.empty()) {
             description += ' ' + name;
         }
@@ -120,12 +120,15 @@ std::string CharacterDescription::describe(std::u32string_view character,
     return description;
 }
 
-CharacterDescription::Note CharacterDescription::note(const std::string& description,
-                                                      const CodePage& codePage) {
+std::string CharacterDescription::note(std::u32string_view firstCharacter,
+                                       const UnicodeName& unicodeName, const CodePage& codePage) {
+    const std::string description = describe(firstCharacter, unicodeName);
     if (description.empty()) {
-        return {HEXCONV_TRANSLATABLE("Form1", "Code page: %1"), {codePage.name()}};
+        return Translations::text(HEXCONV_TRANSLATABLE("Form1", "Code page: %1"),
+                                  {codePage.name()});
     }
-    return {HEXCONV_TRANSLATABLE("Form1", "%1\nCode page: %2"), {description, codePage.name()}};
+    return Translations::text(HEXCONV_TRANSLATABLE("Form1", "%1\nCode page: %2"),
+                              {description, codePage.name()});
 }
 
 } // namespace hexconv

@@ -7,7 +7,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace hexconv {
 
@@ -28,13 +27,10 @@ public:
     // empty text gives the empty text.
     static std::string describe(std::u32string_view character, const UnicodeName& unicodeName);
 
-    // The whole note, for the front end to fill in in the user's language: the description, if
-    // any, and on a line of its own the code page.
-    struct Note {
-        MessageText text;
-        std::vector<MessageArgument> arguments;
-    };
-    static Note note(const std::string& description, const CodePage& codePage);
+    // The whole note in the language spoken: the description of a text's first character, if
+    // the text has one, and on a line of its own the code page.
+    static std::string note(std::u32string_view firstCharacter, const UnicodeName& unicodeName,
+                            const CodePage& codePage);
 };
 
 } // namespace hexconv

@@ -2,7 +2,6 @@
 #include "FailureReport.h"
 
 #include "Failure.h"
-#include "Form1Description.h"
 #include "Translations.h"
 
 namespace hexconv {
@@ -22,10 +21,6 @@ FailureReport::FailureReport(const std::exception_ptr& failure)
         message_ = Translations::text(HEXCONV_TRANSLATABLE(
             "Failure", "Something unexpected went wrong; the conversion was not finished."));
     }
-}
-
-std::string FailureReport::title() {
-    return Form1Description::Title;
 }
 
 } // namespace hexconv

@@ -6,16 +6,13 @@
 
 namespace hexconv {
 
-// The words a user reads for a failure that no handler trapped, in the language spoken (UTF-8):
-// what went wrong, the failure's short name, and the title of the box that shows them. The
-// program's own failures carry their message and name; anything else is an unexpected failure,
-// with its own words where it has some. Every front end shows these words and composes none.
+// The words a user reads for a failure, in the language spoken (UTF-8): what went wrong and the
+// failure's short name, under the program's name as the title. The program's own failures carry
+// their message and name; anything else is an unexpected failure, with its own words where it has
+// some. Every front end shows a failure in these words.
 class FailureReport {
 public:
     explicit FailureReport(const std::exception_ptr& failure);
-
-    // The program's name: the title is not translated.
-    static std::string title();
     const std::string& message() const { return message_; }
     // "Type mismatch", shown under the message.
     const std::string& name() const { return name_; }

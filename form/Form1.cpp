@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Form1.h"
 
+#include "CharacterDescription.h"
 #include "Conversions.h"
 
 #include <algorithm>
@@ -11,14 +12,6 @@ namespace hexconv {
 namespace {
 
 constexpr int unlimited = std::numeric_limits<int>::max();
-
-std::size_t slot(Field field) {
-    return static_cast<std::size_t>(field);
-}
-
-bool isVisible(Field field) {
-    return field == Field::Text1 || field == Field::Text3;
-}
 
 // The length an edit control counts: code points beyond the Basic Multilingual Plane take two
 // UTF-16 code units.
@@ -32,13 +25,89 @@ int utf16Length(const std::u32string& text) {
 } // namespace
 
 Form1::Form1(WindowOperations& window, CodePage codePage) : window_(window), codePage_(codePage) {
-    for (const Field field : {Field::Text1, Field::Text2, Field::Text3, Field::Text4}) {
-        inputLimits_.at(slot(field)) = inputLimitOf(field);
+    for (const Field field : Form1Controls<int>::Fields) {
+        tabStops_[field] = true;
+        inputLimits_[field] = inputLimitOf(field);
     }
 }
 
 int Form1::inputLimitOf(Field field) {
-    return isVisible(field) ? InputLimit : unlimited;
+    return Form1Description::isHidden(field) ? unlimited : InputLimit;
+}
+
+void Form1::opened() {
+    if (opened_ || closed_) {
+        return;
+    }
+    opened_ = true;
+    run([this] { describeCharacter(); });
+    // Focus arriving selects the option; selecting directly as well covers a window that the
+    // system did not activate, which hears of no focus.
+    window_.giveFocus(Control::Option1, FocusMove::Program);
+    if (!window_.isSelected(Option::Option1) && !window_.isSelected(Option::Option3)) {
+        select(Option::Option1);
+    }
+}
+
+void Form1::clicked(Control control) {
+    switch (control) {
+    case Control::Option1:
+        select(Option::Option1);
+        break;
+    case Control::Option3:
+        select(Option::Option3);
+        break;
+    case Control::Command1:
+        Command1_Click();
+        break;
+    case Control::Command2:
+        Command2_Click();
+        break;
+    case Control::Command3:
+        Command3_Click();
+        break;
+    case Control::Text1:
+    case Control::Text3:
+        break;
+    }
+}
+
+void Form1::focusArrived(Control control) {
+    const std::optional<Option> option = Form1Description::optionOf(control);
+    if (option && !window_.isSelected(*option)) {
+        select(*option);
+    }
+}
+
+bool Form1::tabPressed(std::optional<Control> from, bool forward) {
+    const std::optional<Control> stop = nextTabStop(from, forward);
+    if (!stop || closed_) {
+        return false;
+    }
+    window_.giveFocus(*stop, forward ? FocusMove::Tab : FocusMove::BackTab);
+    // As everywhere on the desktop, so that what the user types next replaces the text.
+    if (const std::optional<Field> field = Form1Description::fieldOf(*stop)) {
+        window_.selectWholeText(*field);
+    }
+    return true;
+}
+
+void Form1::edited(Field field) {
+    if (field == Field::Text1) {
+        run([this] { describeCharacter(); });
+    }
+}
+
+void Form1::schemeChanged() {
+    for (const Field field : Form1Controls<int>::Fields) {
+        if (const std::optional<SystemColour> colour = backgrounds_[field]; colour && !closed_) {
+            window_.setBackgroundColour(field, *colour);
+        }
+    }
+}
+
+std::optional<SystemColour> Form1::backgroundOf(Field field) const {
+    return backgrounds_[field];
 }
 
 void Form1::Command1_Click() {
@@ -144,6 +213,19 @@ void Form1::calculate() {
     }
 }
 
+// Selected, then its handler, as a click on an option runs it.
+void Form1::select(Option option) {
+    if (closed_) {
+        return;
+    }
+    window_.selectOption(option);
+    if (option == Option::Option1) {
+        Option1_Click();
+    } else {
+        Option3_Click();
+    }
+}
+
 // Field by field, character field first: background, locked, tab stop, and for the mode's own
 // field the focus right after.
 void Form1::selectCharacterMode() {
@@ -175,15 +257,18 @@ std::optional<Field> Form1::inputField() const {
 
 // The whole text is selected, so that what the user types next replaces it.
 void Form1::focusOn(Field field) {
-    window_.giveFocus(field);
-    window_.selectWholeText(field);
+    if (const std::optional<Control> control = Form1Description::controlOf(field)) {
+        window_.giveFocus(*control, FocusMove::Program);
+        window_.selectWholeText(field);
+    }
 }
 
 void Form1::setField(Field field, SystemColour background, bool locked, bool tabStop) {
+    backgrounds_[field] = background;
     window_.setBackgroundColour(field, background);
     window_.setLocked(field, locked);
     window_.setTabStop(field, tabStop);
-    tabStops_.at(slot(field)) = tabStop;
+    tabStops_[field] = tabStop;
 }
 
 bool Form1::isTabStop(Control control) const {
@@ -193,9 +278,9 @@ bool Form1::isTabStop(Control control) const {
     case Control::Option3:
         return window_.isSelected(Option::Option3);
     case Control::Text1:
-        return tabStops_.at(slot(Field::Text1));
+        return tabStops_[Field::Text1];
     case Control::Text3:
-        return tabStops_.at(slot(Field::Text3));
+        return tabStops_[Field::Text3];
     case Control::Command1:
     case Control::Command2:
     case Control::Command3:
@@ -225,7 +310,7 @@ std::optional<Control> Form1::nextTabStop(std::optional<Control> from, bool forw
 // than the limit gets the limit back once it is written short again.
 void Form1::write(Field field, const std::u32string& text) {
     const int limit = std::max(inputLimitOf(field), utf16Length(text));
-    int& current = inputLimits_.at(slot(field));
+    int& current = inputLimits_[field];
     if (limit > current) {
         window_.setInputLimit(field, limit);
         current = limit;
@@ -235,6 +320,19 @@ void Form1::write(Field field, const std::u32string& text) {
         window_.setInputLimit(field, limit);
         current = limit;
     }
+    // Not every platform tells of the program's own writes as it tells of the user's.
+    if (field == Field::Text1) {
+        describeCharacter();
+    }
+}
+
+// A control character or a no-break space draws as nothing: the note says which character the
+// field begins with, and the code page it converts in.
+void Form1::describeCharacter() {
+    const std::u32string text = window_.readText(Field::Text1);
+    window_.setCharacterNote(CharacterDescription::note(
+        text.empty() ? std::u32string() : window_.firstCharacter(text),
+        [this](char32_t codePoint) { return window_.unicodeName(codePoint); }, codePage_));
 }
 
 } // namespace hexconv

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CodePage.h"
+#include "Form1Controls.h"
 #include "SystemColour.h"
 #include "Value.h"
 #include "WindowOperations.h"
@@ -12,11 +13,13 @@
 
 namespace hexconv {
 
-// The converter window's behaviour, the same for every front end: the handlers of Calculate, of
-// the two modes and of the two Copy buttons, run through one handler boundary; the four byte
+// The converter window's behaviour, the same for every front end: what each thing the user does
+// leads to (a click, focus arriving, Tab, an edit, the window opening), the handlers of Calculate,
+// of the two modes and of the two Copy buttons, run through one handler boundary; the four byte
 // conversions as the window's own operations, with its event yield; the Tab rule of the option
-// group; the input limit of the visible fields. It reaches the window only through
-// WindowOperations. It creates no control, draws nothing and knows no toolkit.
+// group; the fields' backgrounds and input limit; the character field's note. It reaches the
+// window only through WindowOperations, so that each front end only turns its platform's events
+// into these calls.
 class Form1 {
 public:
     static constexpr SystemColour ActiveBackground{0x80000009};   // active title-bar text
@@ -36,7 +39,29 @@ public:
     // The field's limit at creation: InputLimit for the visible fields, none for the hidden ones.
     static int inputLimitOf(Field field);
 
-    // The handlers, as the window's events run them.
+    // What the user does, as each front end hears it from its platform.
+    //
+    // The window shows for the first time: the first control in tab order takes the focus, and
+    // the window opens in character mode. Later calls do nothing.
+    void opened();
+    // A click, by the mouse, Space or Enter: a button runs its handler; an option is selected and
+    // runs its handler even where it was selected already, which puts the caret back in its field.
+    void clicked(Control control);
+    // Focus has arrived on a control, by whatever means: an option that is not selected is.
+    void focusArrived(Control control);
+    // Tab (forward) or Shift+Tab from the control that has the focus (none: from outside the
+    // order): the focus moves to nextTabStop, and a field arrived at has its whole text selected.
+    // False where there is no stop to move to.
+    bool tabPressed(std::optional<Control> from, bool forward);
+    // The user has changed a field's text: typed, deleted or pasted.
+    void edited(Field field);
+    // The system's colour scheme has changed: the backgrounds, references into it, are set again.
+    void schemeChanged();
+
+    // The background that a field was last given, if any, as the platform paints it.
+    std::optional<SystemColour> backgroundOf(Field field) const;
+
+    // The handlers, as the user's actions run them.
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -74,18 +99,22 @@ private:
     void selectHexMode();
     void copyToClipboard(Field field);
 
+    void select(Option option);
     std::optional<Field> inputField() const;
     void focusOn(Field field);
     void setField(Field field, SystemColour background, bool locked, bool tabStop);
     bool isTabStop(Control control) const;
     void write(Field field, const std::u32string& text);
+    void describeCharacter();
 
     WindowOperations& window_;
     CodePage codePage_;
-    // Per field, in the order of Field: whether Tab stops there (fields start as tab stops), and
-    // the input limit it has now.
-    std::array<bool, 4> tabStops_ = {true, true, true, true};
-    std::array<int, 4> inputLimits_{};
+    // Per field: whether Tab stops there, the input limit it has now and the background it was
+    // given.
+    Form1Controls<bool> tabStops_;
+    Form1Controls<int> inputLimits_;
+    Form1Controls<std::optional<SystemColour>> backgrounds_;
+    bool opened_ = false;
     bool closed_ = false;
 };
 

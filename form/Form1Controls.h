@@ -9,8 +9,9 @@
 
 namespace hexconv {
 
-// A front end's own controls (widgets, window handles, elements), one for each row of
-// Form1Description, found by Control or by Field and, from a control, the other way round.
+// One of something for each row of Form1Description, in its one numbering, found by Control or by
+// Field: a front end's own controls (widgets, window handles, elements), which also give the
+// control or field that a handle is, and Form1's state of each field.
 template <typename Handle> class Form1Controls {
 public:
     // NOLINTNEXTLINE(bugprone-dynamic-static-initializers): constexpr, so never dynamic

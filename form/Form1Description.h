@@ -14,10 +14,9 @@
 namespace hexconv {
 
 // What the converter window is, written once for every front end: its title, client area and
-// font, and for each control its kind, name, caption, accessible name, place in twips and whether
-// it starts as a tab stop. Plain data: a front end creates its own controls from it and scales
-// twips to its own pixels. It says nothing about behaviour (that is Form1) nor about how a
-// platform draws.
+// font, and for each control its kind, name, caption, accessible name and place in twips, with the
+// one numbering by which every front end keeps its controls and the scale from twips to pixels.
+// Each front end creates its own controls from it; how they behave is Form1's.
 class Form1Description {
 public:
     // A rectangle in twips (1/1440 inch), from the top-left corner of the client area.
@@ -137,12 +136,48 @@ public:
         return slotOf(field) >= Controls.size();
     }
 
+    // The control of an option, and of a visible field; none for a hidden field.
+    static constexpr hexconv::Control controlOf(Option option) {
+        return option == Option::Option1 ? hexconv::Control::Option1 : hexconv::Control::Option3;
+    }
+
+    static constexpr std::optional<hexconv::Control> controlOf(Field field) {
+        return isHidden(field) ? std::nullopt
+                               : std::optional(static_cast<hexconv::Control>(slotOf(field)));
+    }
+
+    // The option or the field that a control is, if it is one.
+    static constexpr std::optional<Option> optionOf(hexconv::Control control) {
+        return control == hexconv::Control::Option1   ? std::optional(Option::Option1)
+               : control == hexconv::Control::Option3 ? std::optional(Option::Option3)
+                                                      : std::nullopt;
+    }
+
+    static constexpr std::optional<Field> fieldOf(hexconv::Control control) {
+        return control == hexconv::Control::Text1   ? std::optional(Field::Text1)
+               : control == hexconv::Control::Text3 ? std::optional(Field::Text3)
+                                                    : std::nullopt;
+    }
+
     // Twips as whole pixels at a resolution in dots per inch, rounded to the nearest.
     static constexpr int pixels(int twips, int dotsPerInch) {
         const long long scaled = static_cast<long long>(twips) * dotsPerInch;
         const long long half = TwipsPerInch / 2;
         return static_cast<int>(scaled >= 0 ? (scaled + half) / TwipsPerInch
                                             : (scaled - half) / TwipsPerInch);
+    }
+
+    // A rectangle in twips as whole pixels, each of its four numbers rounded on its own.
+    struct Pixels {
+        int left = 0;
+        int top = 0;
+        int width = 0;
+        int height = 0;
+    };
+
+    static constexpr Pixels pixels(const Twips& at, int dotsPerInch) {
+        return {pixels(at.left, dotsPerInch), pixels(at.top, dotsPerInch),
+                pixels(at.width, dotsPerInch), pixels(at.height, dotsPerInch)};
     }
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "TextColour.h"
 
+#include "Rgb.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,11 +14,12 @@ constexpr std::uint32_t black = 0x000000;
 constexpr std::uint32_t white = 0xFFFFFF;
 
 double relativeLuminance(std::uint32_t colour) {
-    const auto channel = [colour](int shift) {
-        const double c = static_cast<double>((colour >> shift) & 0xFFU) / 255.0;
+    const auto linear = [](unsigned channel) {
+        const double c = static_cast<double>(channel) / 255.0;
         return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
     };
-    return 0.2126 * channel(0) + 0.7152 * channel(8) + 0.0722 * channel(16);
+    const Rgb rgb = Rgb::of(colour);
+    return 0.2126 * linear(rgb.red) + 0.7152 * linear(rgb.green) + 0.0722 * linear(rgb.blue);
 }
 
 double contrast(std::uint32_t a, std::uint32_t b) {

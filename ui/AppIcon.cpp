@@ -2,6 +2,7 @@
 #include "AppIcon.h"
 
 #include "Form1Icon.h"
+#include "Rgb.h"
 
 #include <QPixmap>
 
@@ -9,9 +10,10 @@ using hexconv::Form1Icon;
 
 namespace {
 
-QColor colourOf(std::uint32_t rgb) {
-    return QColor(static_cast<int>(rgb & 0xFFU), static_cast<int>((rgb >> 8U) & 0xFFU),
-                  static_cast<int>((rgb >> 16U) & 0xFFU));
+QColor colourOf(std::uint32_t bgr) {
+    const auto rgb = hexconv::Rgb::of(bgr);
+    return QColor(static_cast<int>(rgb.red), static_cast<int>(rgb.green),
+                  static_cast<int>(rgb.blue));
 }
 
 } // namespace

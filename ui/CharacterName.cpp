@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "CharacterName.h"
 
-#include "CharacterDescription.h"
-
 #include <QTextBoundaryFinder>
 
 #include <unicode/uchar.h>
 
 #include <array>
 
-namespace {
-
-std::string unicodeName(char32_t codePoint) {
+std::string CharacterName::unicodeName(char32_t codePoint) {
     std::array<char, 128> name{};
     UErrorCode status = U_ZERO_ERROR;
     const int32_t length = u_charName(static_cast<UChar32>(codePoint), U_UNICODE_CHAR_NAME,
@@ -20,19 +16,8 @@ std::string unicodeName(char32_t codePoint) {
                                   : std::string();
 }
 
-} // namespace
-
 QString CharacterName::firstCharacter(const QString& text) {
     QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text);
     const qsizetype end = clusters.toNextBoundary();
     return text.left(end < 0 ? text.size() : end).normalized(QString::NormalizationForm_C);
-}
-
-QString CharacterName::nameOf(char32_t codePoint) {
-    return QString::fromStdString(hexconv::CharacterDescription::nameOf(codePoint, unicodeName));
-}
-
-QString CharacterName::describe(const QString& character) {
-    return QString::fromStdString(
-        hexconv::CharacterDescription::describe(character.toStdU32String(), unicodeName));
 }

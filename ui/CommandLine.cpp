@@ -3,6 +3,7 @@
 
 #include "Catalogue.h"
 #include "Failure.h"
+#include "FailureReport.h"
 #include "SystemCodePage.h"
 
 #include <QCommandLineParser>
@@ -94,10 +95,11 @@ CommandLine::CommandLine(const QStringList& arguments) {
     if (parser.isSet(codePage)) {
         try {
             codePage_ = hexconv::SystemCodePage::named(parser.value(codePage).toStdString());
-        } catch (const hexconv::UnknownCodePage& unknown) {
+        } catch (const hexconv::UnknownCodePage&) {
             action_ = Action::Refuse;
-            refusal_ = QStringLiteral("hex-converter: ") +
-                       Catalogue::text(*unknown.text(), unknown.arguments());
+            refusal_ =
+                QStringLiteral("hex-converter: ") +
+                QString::fromStdString(hexconv::FailureReport(std::current_exception()).message());
             return;
         }
     }

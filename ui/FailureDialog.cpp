@@ -2,6 +2,7 @@
 #include "FailureDialog.h"
 
 #include "FailureReport.h"
+#include "Form1Description.h"
 
 #include <QClipboard>
 #include <QGridLayout>
@@ -21,7 +22,7 @@ int widthForTitle(const QMessageBox& box) {
 } // namespace
 
 FailureDialog::FailureDialog(QWidget* window, const hexconv::FailureReport& report)
-    : QMessageBox(QMessageBox::Critical, QString::fromStdString(hexconv::FailureReport::title()),
+    : QMessageBox(QMessageBox::Critical, QString::fromUtf8(hexconv::Form1Description::Title),
                   QString::fromStdString(report.message()), QMessageBox::Ok, window),
       copied_(QString::fromStdString(report.text())) {
     setInformativeText(QString::fromStdString(report.name()));

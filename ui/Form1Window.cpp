@@ -3,7 +3,6 @@
 
 #include "AppIcon.h"
 #include "Catalogue.h"
-#include "CharacterDescription.h"
 #include "CharacterName.h"
 #include "FailureHost.h"
 #include "Form1Accessible.h"
@@ -31,9 +30,8 @@ using Description = hexconv::Form1Description;
 // Qt scales logical pixels on high-density screens: the layout is laid out at 96 dots per inch.
 QRect logicalPixels(const Description::Twips& at) {
     constexpr int logicalDpi = 96;
-    return QRect(Description::pixels(at.left, logicalDpi), Description::pixels(at.top, logicalDpi),
-                 Description::pixels(at.width, logicalDpi),
-                 Description::pixels(at.height, logicalDpi));
+    const Description::Pixels pixels = Description::pixels(at, logicalDpi);
+    return {pixels.left, pixels.top, pixels.width, pixels.height};
 }
 
 template <typename Widget> Widget* place(Widget* control, const Description::Item& item) {
@@ -122,30 +120,19 @@ Form1Window::Form1Window(hexconv::CodePage codePage, QWidget* parent)
     controls_[Field::Text2] = newField(this, Field::Text2);
     controls_[Field::Text4] = newField(this, Field::Text4);
 
-    connect(button(Control::Command1), &QPushButton::clicked, this,
-            [this] { form_.Command1_Click(); });
-    connect(button(Control::Command2), &QPushButton::clicked, this,
-            [this] { form_.Command2_Click(); });
-    connect(button(Control::Command3), &QPushButton::clicked, this,
-            [this] { form_.Command3_Click(); });
-    for (const auto& entry : {std::pair{Option::Option1, &Form1::Option1_Click},
-                              std::pair{Option::Option3, &Form1::Option3_Click}}) {
-        const auto handler = entry.second;
-        connect(option(entry.first), &QRadioButton::toggled, this, [this, handler](bool selected) {
-            if (selected) {
-                (form_.*handler)();
-            }
-        });
-        // A click on the option already selected changes nothing, so Qt reports no toggle; it
-        // still runs the handler, which puts the caret back into the field. A click that does
-        // select runs it a second time, to the same state.
-        connect(option(entry.first), &QRadioButton::clicked, this,
-                [this, handler] { (form_.*handler)(); });
+    for (const Control each : Form1::TabOrder) {
+        if (auto* clickable = qobject_cast<QAbstractButton*>(controls_[each])) {
+            connect(clickable, &QAbstractButton::clicked, this,
+                    [this, each] { form_.clicked(each); });
+        }
     }
-    // A control character or a no-break space draws as nothing: say which character it is.
-    connect(field(Field::Text1), &QLineEdit::textChanged, this,
-            &Form1Window::describeCharacterField);
-    describeCharacterField();
+    for (const Control each : {Control::Option1, Control::Option3}) {
+        connect(qobject_cast<OptionButton*>(controls_[each]), &OptionButton::focusArrived, this,
+                [this, each] { form_.focusArrived(each); });
+    }
+    for (const Field each : {Field::Text1, Field::Text3}) {
+        connect(field(each), &QLineEdit::textChanged, this, [this, each] { form_.edited(each); });
+    }
 }
 
 std::u32string Form1Window::readText(Field field) const {
@@ -157,9 +144,12 @@ void Form1Window::replaceText(Field field, const std::u32string& text) {
 }
 
 void Form1Window::setBackgroundColour(Field field, SystemColour colour) {
-    QLineEdit* control = this->field(field);
-    backgrounds_.insert_or_assign(control, colour);
-    applyBackground(control);
+    const QColor background = SystemPalette::resolve(colour, palette());
+    // A palette with only these two roles set, so that every other role still follows the window.
+    QPalette colours;
+    colours.setColor(QPalette::Base, background);
+    colours.setColor(QPalette::Text, SystemPalette::readableTextOn(background, palette()));
+    this->field(field)->setPalette(colours);
 }
 
 void Form1Window::setLocked(Field field, bool locked) {
@@ -170,8 +160,11 @@ void Form1Window::setTabStop(Field field, bool tabStop) {
     this->field(field)->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-void Form1Window::giveFocus(Field field) {
-    this->field(field)->setFocus(Qt::OtherFocusReason);
+void Form1Window::giveFocus(Control control, hexconv::FocusMove move) {
+    // A move by Tab draws the focus frame, as Qt draws it for keyboard focus.
+    controls_[control]->setFocus(move == hexconv::FocusMove::Tab       ? Qt::TabFocusReason
+                                 : move == hexconv::FocusMove::BackTab ? Qt::BacktabFocusReason
+                                                                       : Qt::OtherFocusReason);
 }
 
 void Form1Window::selectWholeText(Field field) {
@@ -180,6 +173,10 @@ void Form1Window::selectWholeText(Field field) {
 
 bool Form1Window::isSelected(Option option) const {
     return this->option(option)->isChecked();
+}
+
+void Form1Window::selectOption(Option option) {
+    this->option(option)->setChecked(true);
 }
 
 void Form1Window::eventYield() {
@@ -192,6 +189,16 @@ void Form1Window::setInputLimit(Field field, int limit) {
 
 std::u32string Form1Window::firstCharacter(const std::u32string& text) const {
     return CharacterName::firstCharacter(QString::fromStdU32String(text)).toStdU32String();
+}
+
+std::string Form1Window::unicodeName(char32_t codePoint) const {
+    return CharacterName::unicodeName(codePoint);
+}
+
+void Form1Window::setCharacterNote(const std::string& note) {
+    const QString text = QString::fromStdString(note);
+    field(Field::Text1)->setToolTip(text);
+    field(Field::Text1)->setAccessibleDescription(text);
 }
 
 void Form1Window::clearClipboard() {
@@ -211,56 +218,16 @@ QLineEdit* Form1Window::field(Field field) const {
 }
 
 OptionButton* Form1Window::option(Option option) const {
-    return qobject_cast<OptionButton*>(
-        controls_[option == Option::Option1 ? Control::Option1 : Control::Option3]);
-}
-
-QPushButton* Form1Window::button(Control control) const {
-    return qobject_cast<QPushButton*>(controls_[control]);
-}
-
-void Form1Window::describeCharacterField() {
-    const auto note = hexconv::CharacterDescription::note(
-        CharacterName::describe(CharacterName::firstCharacter(field(Field::Text1)->text()))
-            .toStdString(),
-        form_.codePage());
-    const QString description = Catalogue::text(note.text, note.arguments);
-    field(Field::Text1)->setToolTip(description);
-    field(Field::Text1)->setAccessibleDescription(description);
-}
-
-void Form1Window::applyBackground(QLineEdit* field) {
-    const auto found = backgrounds_.find(field);
-    if (found == backgrounds_.end()) {
-        return;
-    }
-    const QColor background = SystemPalette::resolve(found->second, palette());
-    // A palette with only these two roles set, so that every other role still follows the window.
-    QPalette colours;
-    colours.setColor(QPalette::Base, background);
-    colours.setColor(QPalette::Text, SystemPalette::readableTextOn(background, palette()));
-    field->setPalette(colours);
+    return qobject_cast<OptionButton*>(controls_[Description::controlOf(option)]);
 }
 
 bool Form1Window::focusNextPrevChild(bool next) {
-    const std::optional<Control> current = controls_.controlOf(focusWidget());
-    if (const std::optional<Control> stop = form_.nextTabStop(current, next)) {
-        controls_[*stop]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-        return true;
-    }
-    return false;
+    return form_.tabPressed(controls_.controlOf(focusWidget()), next);
 }
 
 void Form1Window::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (started_) {
-        return;
-    }
-    started_ = true;
-    // The first control in tab order takes the focus, and focus arriving selects it: the window
-    // opens in character mode. Selecting directly as well covers a window that is not yet active.
-    option(Option::Option1)->setFocus(Qt::OtherFocusReason);
-    option(Option::Option1)->select();
+    form_.opened();
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {
@@ -272,9 +239,6 @@ void Form1Window::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange ||
         event->type() == QEvent::ApplicationPaletteChange) {
-        // The backgrounds are references into the system scheme: resolve them again.
-        for (const auto& entry : backgrounds_) {
-            applyBackground(entry.first);
-        }
+        form_.schemeChanged();
     }
 }

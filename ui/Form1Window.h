@@ -7,17 +7,14 @@
 
 #include <QWidget>
 
-#include <map>
-
 class OptionButton;
 class QLineEdit;
-class QPushButton;
 
 // The converter window on Qt Widgets: the controls that the shared Form1Description lists, with
-// its layout and font, the icon and start-up state, the palette behind the field colours, the
-// character field's description, and the window operations over these controls. Its events go to
-// the shared Form1, which owns every handler, the Tab rule and the input limit; this class decides
-// none of them, nor the layout.
+// its layout, font and icon, and the window operations over these controls, with Qt's palette
+// behind the field colours and ICU behind the character names. It turns Qt's events (clicks,
+// focus, Tab, edits, showing, a new palette) into the calls of the shared Form1 that decides what
+// each leads to.
 class Form1Window : public QWidget, public hexconv::WindowOperations {
     Q_OBJECT
 
@@ -30,12 +27,15 @@ public:
     void setBackgroundColour(hexconv::Field field, hexconv::SystemColour colour) override;
     void setLocked(hexconv::Field field, bool locked) override;
     void setTabStop(hexconv::Field field, bool tabStop) override;
-    void giveFocus(hexconv::Field field) override;
+    void giveFocus(hexconv::Control control, hexconv::FocusMove move) override;
     void selectWholeText(hexconv::Field field) override;
     bool isSelected(hexconv::Option option) const override;
+    void selectOption(hexconv::Option option) override;
     void eventYield() override;
     void setInputLimit(hexconv::Field field, int limit) override;
     std::u32string firstCharacter(const std::u32string& text) const override;
+    std::string unicodeName(char32_t codePoint) const override;
+    void setCharacterNote(const std::string& note) override;
     void clearClipboard() override;
     void setClipboardText(const std::u32string& text) override;
     void reportFailure(const std::exception_ptr& failure) override;
@@ -49,13 +49,7 @@ protected:
 private:
     QLineEdit* field(hexconv::Field field) const;
     OptionButton* option(hexconv::Option option) const;
-    QPushButton* button(hexconv::Control control) const;
-    void describeCharacterField();
-    void applyBackground(QLineEdit* field);
 
     hexconv::Form1Controls<QWidget*> controls_;
-
     hexconv::Form1 form_;
-    std::map<QLineEdit*, hexconv::SystemColour> backgrounds_;
-    bool started_ = false;
 };

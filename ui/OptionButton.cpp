@@ -11,15 +11,9 @@ void OptionButton::pairWith(OptionButton* other) {
     other->other_ = this;
 }
 
-void OptionButton::select() {
-    if (!isChecked()) {
-        setChecked(true);
-    }
-}
-
 void OptionButton::focusInEvent(QFocusEvent* event) {
     QRadioButton::focusInEvent(event);
-    select();
+    emit focusArrived();
 }
 
 void OptionButton::keyPressEvent(QKeyEvent* event) {
@@ -30,9 +24,8 @@ void OptionButton::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Right:
         if (other_ != nullptr) {
             other_->setFocus(Qt::OtherFocusReason);
-            // Focus arriving selects; this covers a window that is not active and sends no
-            // focus-in.
-            other_->select();
+            // A window that is not active sends no focus-in: the focus has arrived all the same.
+            emit other_->focusArrived();
         }
         event->accept();
         return;

@@ -3,10 +3,9 @@
 
 #include <QRadioButton>
 
-// An option button of a two-button group with this program's rules: focus arriving on an
-// unselected option selects it, and every arrow key moves the focus to the other option, which
-// selects that one. (Qt's own radio buttons move spatially and stop at the ends.) The Tab order
-// of the group is the window's business, not this class's.
+// An option button of a two-button group whose every arrow key moves the focus to the other
+// option (Qt's own radio buttons move spatially and stop at the ends), and that tells when the
+// focus arrives on it, by any means, so that the window can select it.
 class OptionButton : public QRadioButton {
     Q_OBJECT
 
@@ -14,7 +13,9 @@ public:
     OptionButton(const QString& caption, QWidget* parent);
 
     void pairWith(OptionButton* other);
-    void select();
+
+signals:
+    void focusArrived();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "SystemPalette.h"
 
+#include "Rgb.h"
 #include "TextColour.h"
 
 #include <array>
@@ -53,16 +54,17 @@ QColor SystemPalette::resolve(SystemColour colour, const QPalette& palette) {
     if (const auto paletteRole = role(colour)) {
         return palette.color(*paletteRole);
     }
-    const std::uint32_t fixed = colour.reference();
-    return QColor(static_cast<int>(fixed & 0xFF), static_cast<int>((fixed >> 8) & 0xFF),
-                  static_cast<int>((fixed >> 16) & 0xFF));
+    const auto fixed = hexconv::Rgb::of(colour.reference());
+    return QColor(static_cast<int>(fixed.red), static_cast<int>(fixed.green),
+                  static_cast<int>(fixed.blue));
 }
 
 QColor SystemPalette::readableTextOn(const QColor& background, const QPalette& palette) {
     const auto reference = [](const QColor& colour) {
-        return static_cast<std::uint32_t>(colour.red()) |
-               static_cast<std::uint32_t>(colour.green()) << 8U |
-               static_cast<std::uint32_t>(colour.blue()) << 16U;
+        return hexconv::Rgb{static_cast<unsigned>(colour.red()),
+                            static_cast<unsigned>(colour.green()),
+                            static_cast<unsigned>(colour.blue())}
+            .bgr();
     };
     const QColor text = palette.color(QPalette::Text);
     const std::uint32_t chosen =

@@ -2,7 +2,9 @@
 // Writes the program's icon as SVG, for the page and its manifest: one square per pixel, so that
 // it scales to any size with its two colours and its pixels sharp.
 #include "Form1Icon.h"
+#include "Rgb.h"
 
+#include <array>
 #include <cstdio>
 #include <string>
 
@@ -12,8 +14,8 @@ namespace {
 
 std::string hex(std::uint32_t bgr) {
     std::array<char, 8> text{};
-    std::snprintf(text.data(), text.size(), "#%02x%02x%02x", bgr & 0xFFU, (bgr >> 8U) & 0xFFU,
-                  (bgr >> 16U) & 0xFFU);
+    const auto rgb = hexconv::Rgb::of(bgr);
+    std::snprintf(text.data(), text.size(), "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
     return text.data();
 }
 

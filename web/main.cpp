@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "CodePageTable.h"
 #include "FetchedCodePagePairs.h"
 #include "Form1Page.h"
 #include "SystemCodePage.h"
@@ -9,7 +8,6 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <string>
@@ -36,13 +34,6 @@ void open() {
     if (start().unknownCodePage) {
         page.fail(start().unknownCodePage);
     }
-}
-
-bool isDoubleByte(const hexconv::CodePage& codePage) {
-    const auto tables = hexconv::CodePageTable::all();
-    return std::any_of(tables.begin(), tables.end(), [&codePage](const auto& table) {
-        return table.doubleByte && table.number == codePage.number();
-    });
 }
 
 // Offline after the first visit, and installable: the service worker, registered once the page
@@ -80,7 +71,7 @@ int main() {
         }
     }
     registerServiceWorker();
-    if (!isDoubleByte(start().codePage)) {
+    if (!start().codePage.isDoubleByte()) {
         open();
         return 0;
     }

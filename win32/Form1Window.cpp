@@ -2,7 +2,6 @@
 #include "Form1Window.h"
 
 #include "Catalogue.h"
-#include "CharacterDescription.h"
 #include "Clipboard.h"
 #include "Dpi.h"
 #include "FailureReport.h"
@@ -173,30 +172,25 @@ void Form1Window::createControls(HINSTANCE instance) {
         // A width of its own makes the tooltip break its lines where the text does.
         SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 32767);
     }
-    // The field starts empty: its description names the code page alone.
-    describeCharacter(U"");
 }
 
 void Form1Window::applyDpi(UINT dpi) {
     // The new font before the old one goes: a control must never be left holding a deleted font.
     auto font = std::make_unique<WindowFont>(dpi);
-    const auto pixels = [dpi](int twips) {
-        return Description::pixels(twips, static_cast<int>(dpi));
-    };
-    const auto place = [&font, &pixels](HWND control, const Description::Twips& at) {
-        SetWindowPos(control, nullptr, pixels(at.left), pixels(at.top), pixels(at.width),
-                     pixels(at.height), SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font->handle()), TRUE);
-    };
     for (std::size_t i = 0; i < Description::Slots; ++i) {
-        place(controls_[i], Description::of(i).place);
+        const Description::Pixels at =
+            Description::pixels(Description::of(i).place, static_cast<int>(dpi));
+        SetWindowPos(controls_[i], nullptr, at.left, at.top, at.width, at.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font->handle()), TRUE);
     }
     if (tooltip_ != nullptr) {
         SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font->handle()), TRUE);
     }
     font_ = std::move(font);
-    const RECT frame = Dpi::frameAround(pixels(Description::ClientArea.width),
-                                        pixels(Description::ClientArea.height), windowStyle, dpi);
+    const Description::Pixels client =
+        Description::pixels(Description::ClientArea, static_cast<int>(dpi));
+    const RECT frame = Dpi::frameAround(client.width, client.height, windowStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -204,12 +198,7 @@ void Form1Window::applyDpi(UINT dpi) {
 void Form1Window::show(int showCommand) {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
-    // Focus arriving on an option selects it; selecting directly as well covers a window that
-    // the system did not activate.
-    SetFocus(controlHandle(Control::Option1));
-    if (!isSelected(Option::Option1) && !isSelected(Option::Option3)) {
-        select(Option::Option1);
-    }
+    form_.opened();
 }
 
 void Form1Window::dispatch(MSG& message) {
@@ -242,12 +231,7 @@ bool Form1Window::routeKey(const MSG& message) {
         if (keyDown(VK_CONTROL) || keyDown(VK_MENU)) {
             return false;
         }
-        if (const auto stop = form_.nextTabStop(focused, !keyDown(VK_SHIFT))) {
-            SetFocus(controlHandle(*stop));
-            if (*stop == Control::Text1 || *stop == Control::Text3) {
-                SendMessageW(controlHandle(*stop), EM_SETSEL, 0, -1);
-            }
-        }
+        form_.tabPressed(focused, !keyDown(VK_SHIFT));
         return true;
     }
     case VK_LEFT:
@@ -310,12 +294,11 @@ LRESULT Form1Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_SYSCOLORCHANGE:
-        // The backgrounds are references into the scheme: every field paints them again, and the
-        // common controls hear of the new scheme too.
+        // The common controls hear of the new scheme too.
         for (HWND control : controls_) {
             SendMessageW(control, WM_SYSCOLORCHANGE, wParam, lParam);
-            InvalidateRect(control, nullptr, TRUE);
         }
+        form_.schemeChanged();
         return 0;
     case WM_DPICHANGED: {
         applyDpi(HIWORD(wParam));
@@ -349,61 +332,34 @@ void Form1Window::handleCommand(HWND control, WORD notification) {
     if (!from) {
         return;
     }
-    switch (*from) {
-    case Control::Option1:
-    case Control::Option3: {
-        const Option option = *from == Control::Option1 ? Option::Option1 : Option::Option3;
-        // Focus arriving on an option that is not selected selects it; a click (or Space) runs
-        // the handler even on the option already selected.
-        if (notification == BN_CLICKED || (notification == BN_SETFOCUS && !isSelected(option))) {
-            select(option);
+    switch (notification) {
+    case BN_SETFOCUS:
+    case EN_SETFOCUS:
+        form_.focusArrived(*from);
+        break;
+    // A second click soon after the first is a double click to the button, which then reports
+    // only that: it is a click all the same.
+    case BN_CLICKED:
+    case BN_DOUBLECLICKED:
+        form_.clicked(*from);
+        break;
+    case EN_CHANGE:
+        if (const std::optional<Field> field = Description::fieldOf(*from)) {
+            form_.edited(*field);
         }
         break;
-    }
-    case Control::Text1:
-        if (notification == EN_CHANGE) {
-            describeCharacter(firstCharacter(readText(Field::Text1)));
-        }
+    default:
         break;
-    case Control::Command1:
-    case Control::Command2:
-    case Control::Command3:
-        // A second click soon after the first is a double click to the button, which then
-        // reports only that: it is a click all the same.
-        if (notification == BN_CLICKED || notification == BN_DOUBLECLICKED) {
-            if (*from == Control::Command1) {
-                form_.Command1_Click();
-            } else if (*from == Control::Command2) {
-                form_.Command2_Click();
-            } else {
-                form_.Command3_Click();
-            }
-        }
-        break;
-    case Control::Text3:
-        break;
-    }
-}
-
-void Form1Window::select(Option option) {
-    const bool first = option == Option::Option1;
-    SendMessageW(controlHandle(Control::Option1), BM_SETCHECK, first ? BST_CHECKED : BST_UNCHECKED,
-                 0);
-    SendMessageW(controlHandle(Control::Option3), BM_SETCHECK, first ? BST_UNCHECKED : BST_CHECKED,
-                 0);
-    if (first) {
-        form_.Option1_Click();
-    } else {
-        form_.Option3_Click();
     }
 }
 
 std::optional<LRESULT> Form1Window::fieldColours(HDC context, HWND control) const {
     const std::optional<Field> field = controls_.fieldOf(control);
-    if (!field || !backgrounds_.at(Description::slotOf(*field))) {
+    const std::optional<SystemColour> set = field ? form_.backgroundOf(*field) : std::nullopt;
+    if (!set) {
         return std::nullopt;
     }
-    const SystemColour colour = *backgrounds_.at(Description::slotOf(*field));
+    const SystemColour colour = *set;
     const COLORREF background = colourOf(colour);
     SetBkColor(context, background);
     SetTextColor(context,
@@ -448,13 +404,9 @@ LRESULT CALLBACK Form1Window::buttonProcedure(HWND button, UINT message, WPARAM 
     return DefSubclassProc(button, message, wParam, lParam);
 }
 
-// The tooltip and, for a screen reader, the description: which character the field begins with.
-void Form1Window::describeCharacter(const std::u32string& character) {
-    const auto note = hexconv::CharacterDescription::note(
-        hexconv::CharacterDescription::describe(
-            character, [this](char32_t codePoint) { return unicode_.nameOf(codePoint); }),
-        form_.codePage());
-    std::wstring description = Catalogue::text(note.text, note.arguments);
+// The tooltip and, for a screen reader, the description.
+void Form1Window::setCharacterNote(const std::string& note) {
+    std::wstring description = Utf16::fromUtf8(note);
     annotations_.setDescription(controlHandle(Control::Text1), description);
     if (tooltip_ == nullptr) {
         return;
@@ -484,8 +436,8 @@ void Form1Window::replaceText(Field field, const std::u32string& text) {
     SendMessageW(control, EM_SETSEL, end, static_cast<LPARAM>(end));
 }
 
-void Form1Window::setBackgroundColour(Field field, SystemColour colour) {
-    backgrounds_.at(Description::slotOf(field)) = colour;
+// The field asks for its colours as it paints (fieldColours).
+void Form1Window::setBackgroundColour(Field field, SystemColour /*colour*/) {
     InvalidateRect(fieldHandle(field), nullptr, TRUE);
 }
 
@@ -499,8 +451,8 @@ void Form1Window::setTabStop(Field field, bool tabStop) {
     SetWindowLongPtrW(control, GWL_STYLE, tabStop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
 }
 
-void Form1Window::giveFocus(Field field) {
-    SetFocus(fieldHandle(field));
+void Form1Window::giveFocus(Control control, hexconv::FocusMove /*move*/) {
+    SetFocus(controlHandle(control));
 }
 
 void Form1Window::selectWholeText(Field field) {
@@ -508,8 +460,16 @@ void Form1Window::selectWholeText(Field field) {
 }
 
 bool Form1Window::isSelected(Option option) const {
-    const Control control = option == Option::Option1 ? Control::Option1 : Control::Option3;
-    return SendMessageW(controlHandle(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(controlHandle(Description::controlOf(option)), BM_GETCHECK, 0, 0) ==
+           BST_CHECKED;
+}
+
+// The options are plain radio buttons, which the program checks itself.
+void Form1Window::selectOption(Option option) {
+    for (const Option each : {Option::Option1, Option::Option3}) {
+        SendMessageW(controlHandle(Description::controlOf(each)), BM_SETCHECK,
+                     each == option ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
 }
 
 // Every message already waiting, routed as the message loop routes it; a quit is left for the
@@ -540,6 +500,10 @@ std::u32string Form1Window::firstCharacter(const std::u32string& text) const {
     return unicode_.firstCharacter(text);
 }
 
+std::string Form1Window::unicodeName(char32_t codePoint) const {
+    return unicode_.nameOf(codePoint);
+}
+
 void Form1Window::clearClipboard() {
     Clipboard(window_).clear();
 }
@@ -548,9 +512,11 @@ void Form1Window::setClipboardText(const std::u32string& text) {
     Clipboard(window_).setText(text);
 }
 
-// A message box modal to the window: what went wrong, and below it the failure's name.
 void Form1Window::reportFailure(const std::exception_ptr& failure) {
-    const hexconv::FailureReport report(failure);
-    MessageBoxW(window_, Utf16::fromUtf8(report.text()).c_str(),
-                Utf16::fromUtf8(hexconv::FailureReport::title()).c_str(), MB_OK | MB_ICONERROR);
+    showFailure(window_, failure);
+}
+
+void Form1Window::showFailure(HWND owner, const std::exception_ptr& failure) {
+    MessageBoxW(owner, Utf16::fromUtf8(hexconv::FailureReport(failure).text()).c_str(),
+                title().c_str(), MB_OK | MB_ICONERROR);
 }

@@ -10,16 +10,15 @@
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
 #include <optional>
 
 // The converter window on the Windows API: the top-level window and the controls that the shared
 // Form1Description lists, placed at the monitor's DPI, with labels and annotations for screen
-// readers, the icon, the system colours behind the fields, the keys that a dialog would route
-// (Tab, the option group's arrows, Enter on a button), the character field's tooltip, and the
-// window operations over these controls. Its events go to the shared Form1, which owns every
-// handler, the Tab rule and the input limit; this class decides none of them, nor the layout.
+// readers, the icon, the system colours behind the fields, the character field's tooltip, and the
+// window operations over these controls. It routes the keys that a dialog would (Tab, the option
+// group's arrows, Enter on a button) and turns its messages (clicks, focus, edits, showing, a new
+// colour scheme) into the calls of the shared Form1 that decides what each leads to.
 class Form1Window : public hexconv::WindowOperations {
 public:
     explicit Form1Window(HINSTANCE instance,
@@ -36,8 +35,7 @@ public:
     HWND fieldHandle(hexconv::Field field) const { return controls_[field]; }
     HWND tooltipHandle() const { return tooltip_; }
 
-    // Shows the window; the first control in tab order takes the focus, which opens the window in
-    // character mode.
+    // Shows the window, which then opens as Form1 opens it.
     void show(int showCommand);
     // One message of the message loop: the keys that this window routes itself, the rest
     // translated and dispatched.
@@ -50,15 +48,22 @@ public:
     void setBackgroundColour(hexconv::Field field, hexconv::SystemColour colour) override;
     void setLocked(hexconv::Field field, bool locked) override;
     void setTabStop(hexconv::Field field, bool tabStop) override;
-    void giveFocus(hexconv::Field field) override;
+    void giveFocus(hexconv::Control control, hexconv::FocusMove move) override;
     void selectWholeText(hexconv::Field field) override;
     bool isSelected(hexconv::Option option) const override;
+    void selectOption(hexconv::Option option) override;
     void eventYield() override;
     void setInputLimit(hexconv::Field field, int limit) override;
     std::u32string firstCharacter(const std::u32string& text) const override;
+    std::string unicodeName(char32_t codePoint) const override;
+    void setCharacterNote(const std::string& note) override;
     void clearClipboard() override;
     void setClipboardText(const std::u32string& text) override;
     void reportFailure(const std::exception_ptr& failure) override;
+
+    // A message box modal to the owner (none: to no window): what went wrong, and below it the
+    // failure's name.
+    static void showFailure(HWND owner, const std::exception_ptr& failure);
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -72,16 +77,12 @@ private:
 
     void createControls(HINSTANCE instance);
     void applyDpi(UINT dpi);
-    void select(hexconv::Option option);
-    void describeCharacter(const std::u32string& character);
     static void limitInput(HWND field, int limit);
 
     HWND window_ = nullptr;
     hexconv::Form1Controls<HWND> controls_;
     HWND tooltip_ = nullptr;
     std::unique_ptr<WindowFont> font_;
-    std::array<std::optional<hexconv::SystemColour>, hexconv::Form1Description::Slots>
-        backgrounds_{};
     HWND lastFocus_ = nullptr;
     HWND focusBeforeClick_ = nullptr;
     UnicodeData unicode_;

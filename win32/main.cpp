@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Catalogue.h"
 #include "Failure.h"
-#include "Form1Description.h"
 #include "Form1Window.h"
 #include "SystemCodePage.h"
 #include "Translations.h"
@@ -15,11 +14,6 @@
 #include <string>
 
 namespace {
-
-void showError(const std::wstring& text) {
-    MessageBoxW(nullptr, text.c_str(), Utf16::fromUtf8(hexconv::Form1Description::Title).c_str(),
-                MB_OK | MB_ICONERROR);
-}
 
 // The value of --code-page N or --code-page=N on the program's own command line, the last one
 // given; every other argument is ignored.
@@ -71,8 +65,8 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR /*l
     if (const std::optional<std::wstring> chosen = codePageOption()) {
         try {
             codePage = hexconv::SystemCodePage::named(Utf16::toUtf8(*chosen));
-        } catch (const hexconv::UnknownCodePage& unknown) {
-            showError(Catalogue::text(*unknown.text(), unknown.arguments()));
+        } catch (const hexconv::UnknownCodePage&) {
+            Form1Window::showFailure(nullptr, std::current_exception());
             return 2;
         }
     }
@@ -80,8 +74,8 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR /*l
         Form1Window form(hInstance, codePage);
         form.show(nShowCmd);
         return form.runMessageLoop();
-    } catch (const std::exception& failure) {
-        showError(Utf16::fromUtf8(failure.what()));
+    } catch (const std::exception&) {
+        Form1Window::showFailure(nullptr, std::current_exception());
         return 1;
     }
 }

@@ -3,7 +3,9 @@
 #include "CalculateExamples.h"
 #include "Form1Controls.h"
 #include "RecordingWindow.h"
+#include "TabCycles.h"
 #include "TestNames.h"
+#include "UserStories.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,7 @@
 using hexconv::Control;
 using hexconv::Field;
 using hexconv::Form1;
+using hexconv::Form1Description;
 using hexconv::fromUtf8;
 using hexconv::Option;
 using hexconv::RecordingWindow;
@@ -53,6 +56,105 @@ TEST_P(SharedCalculate, FillsTheFieldsThroughTheChain) {
 INSTANTIATE_TEST_SUITE_P(SharedExamples, SharedCalculate,
                          testing::ValuesIn(examplesWithoutUnicodeData()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+class SharedStory : public testing::TestWithParam<hexconv::UserStory> {};
+
+TEST_P(SharedStory, LeavesTheFocusModeTextsAndSelection) {
+    const hexconv::UserStory& story = GetParam();
+    RecordingWindow window;
+    window.form.opened();
+    for (const hexconv::UserStep& step : story.steps) {
+        window.play(step);
+    }
+    EXPECT_EQ(window.focusName(), story.focus);
+    EXPECT_EQ(window.selected, story.hexMode ? Option::Option3 : Option::Option1);
+    EXPECT_EQ(window.readText(Field::Text1), story.character);
+    EXPECT_EQ(window.readText(Field::Text3), story.hex);
+    EXPECT_EQ(window.locked[Field::Text1], story.hexMode);
+    EXPECT_EQ(window.locked[Field::Text3], !story.hexMode);
+    const std::optional<Field> field = Form1Description::fieldOf(*window.focus);
+    EXPECT_EQ(field && window.wholeTextSelected[*field] ? window.readText(*field) : U"",
+              story.selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(SharedStories, SharedStory, testing::ValuesIn(hexconv::userStories()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class SharedTabCycle : public testing::TestWithParam<hexconv::TabCycle> {};
+
+TEST_P(SharedTabCycle, VisitsExactlyTheModesCycle) {
+    RecordingWindow window;
+    window.form.opened();
+    if (GetParam().hexMode) {
+        window.play(hexconv::click("Option3"));
+    }
+    std::vector<std::string> visited;
+    for (std::size_t i = 0; i < GetParam().stops.size(); ++i) {
+        window.play(hexconv::key(GetParam().backwards ? hexconv::UserStep::Kind::BackTab
+                                                      : hexconv::UserStep::Kind::Tab));
+        visited.push_back(window.focusName());
+    }
+    EXPECT_EQ(visited, GetParam().stops);
+    EXPECT_EQ(window.selected, GetParam().hexMode ? Option::Option3 : Option::Option1);
+}
+
+INSTANTIATE_TEST_SUITE_P(SharedCycles, SharedTabCycle, testing::ValuesIn(hexconv::tabCycles()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The window opens once: shown again, it keeps its mode and its focus.
+TEST(Opening, FocusesTheFirstOptionWhichSelectsCharacterModeOnlyTheFirstTime) {
+    RecordingWindow window;
+    window.form.opened();
+    EXPECT_EQ(window.log,
+              (Log{"focus Option1", "background Text1 80000009", "locked Text1 off",
+                   "tab stop Text1 on", "focus Text1", "select all Text1",
+                   "background Text3 8000000F", "locked Text3 on", "tab stop Text3 off"}));
+    window.select(Option::Option3);
+    window.log.clear();
+    window.form.opened();
+    EXPECT_EQ(window.log, Log{});
+    // A platform that tells of no focus at the start: the option is selected all the same.
+    struct Unfocused : RecordingWindow {
+        void giveFocus(Control control, hexconv::FocusMove) override { focus = control; }
+    } unfocused;
+    unfocused.form.opened();
+    EXPECT_EQ(unfocused.selected, Option::Option1);
+    EXPECT_EQ(unfocused.focusName(), "Text1");
+}
+
+// The note names the field's first character, after every write and every edit, and the code
+// page on a line of its own; the empty field names the code page alone.
+TEST(CharacterNote, NamesTheFirstCharacterAndTheCodePage) {
+    RecordingWindow window(*hexconv::CodePage::withNumber(1251));
+    window.form.opened();
+    EXPECT_EQ(window.note, "Code page: Windows-1251 (Cyrillic)");
+    window.play(hexconv::type(U"AB"));
+    EXPECT_EQ(window.note, "U+0041 LATIN CAPITAL LETTER A\nCode page: Windows-1251 (Cyrillic)");
+    window.play(hexconv::click("Option3"));
+    window.play(hexconv::type(U"a0"));
+    window.play(hexconv::click("Command1"));
+    EXPECT_EQ(window.note, "U+00A0\nCode page: Windows-1251 (Cyrillic)");
+    window.type(Field::Text1, U"\n");
+    window.form.edited(Field::Text3);
+    EXPECT_EQ(window.note, "U+00A0\nCode page: Windows-1251 (Cyrillic)");
+    window.form.edited(Field::Text1);
+    EXPECT_EQ(window.note, "U+000A LINE FEED\nCode page: Windows-1251 (Cyrillic)");
+}
+
+// The backgrounds are references into the scheme: a new scheme sets each field's again, and the
+// platform asks for them as it paints.
+TEST(Backgrounds, AreKeptAndSetAgainForANewScheme) {
+    RecordingWindow window;
+    EXPECT_EQ(window.form.backgroundOf(Field::Text1), std::nullopt);
+    window.form.schemeChanged();
+    EXPECT_EQ(window.log, Log{});
+    window.select(Option::Option3);
+    window.log.clear();
+    window.form.schemeChanged();
+    EXPECT_EQ(window.log, (Log{"background Text1 8000000F", "background Text3 80000009"}));
+    EXPECT_EQ(window.form.backgroundOf(Field::Text3), Form1::ActiveBackground);
+    EXPECT_EQ(window.form.backgroundOf(Field::Text2), std::nullopt);
+}
 
 // Only the selected mode's own field counts for the guard, and an empty one stops Calculate
 // before anything is written.
@@ -125,7 +227,6 @@ TEST(CalculateExamples, TheCharactersThatAFailureOffersConvertBothWays) {
 // The window's lists hold each member once: every control and field has a slot of its own and
 // a name of its own, the tab order visits each control once, a front end keeps each field once.
 TEST(Form1Lists, HoldEachMemberOnce) {
-    using hexconv::Form1Description;
     std::set<std::size_t> slots;
     std::set<std::string> names;
     for (const Control control : Form1::TabOrder) {

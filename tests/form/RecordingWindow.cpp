@@ -3,8 +3,10 @@
 
 #include "Form1Description.h"
 #include "TestNames.h"
+#include "UserStories.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 namespace hexconv {
 
@@ -23,8 +25,56 @@ std::string nameOf(Field field) {
 }
 
 void RecordingWindow::select(Option option) {
-    selected = option;
-    option == Option::Option1 ? form.Option1_Click() : form.Option3_Click();
+    form.clicked(Form1Description::controlOf(option));
+}
+
+void RecordingWindow::play(const UserStep& step) {
+    const auto controlNamed = [](const char* name) {
+        for (const Control control : Form1::TabOrder) {
+            if (std::string(Form1Description::of(control).name) == name) {
+                return control;
+            }
+        }
+        throw std::invalid_argument(name);
+    };
+    const std::optional<Field> field = focus ? Form1Description::fieldOf(*focus) : std::nullopt;
+    switch (step.kind) {
+    case UserStep::Kind::Click: {
+        const Control control = controlNamed(step.control);
+        if (!Form1Description::optionOf(control) && !Form1Description::fieldOf(control)) {
+            form.clicked(control); // a button takes no focus from a click
+            break;
+        }
+        giveFocus(control, FocusMove::Program);
+        form.clicked(control);
+        break;
+    }
+    case UserStep::Kind::Type:
+        if (field && !locked[*field]) {
+            texts[*field] = (wholeTextSelected[*field] ? U"" : readText(*field)) + step.text;
+            wholeTextSelected[*field] = false;
+            form.edited(*field);
+        }
+        break;
+    case UserStep::Kind::Tab:
+    case UserStep::Kind::BackTab:
+        form.tabPressed(focus, step.kind == UserStep::Kind::Tab);
+        break;
+    default: // an arrow
+        if (focus && Form1Description::optionOf(*focus)) {
+            giveFocus(*focus == Control::Option1 ? Control::Option3 : Control::Option1,
+                      FocusMove::Program);
+        }
+        break;
+    }
+}
+
+std::string RecordingWindow::focusName() const {
+    return focus ? Form1Description::of(*focus).name : "(none)";
+}
+
+std::string RecordingWindow::unicodeName(char32_t codePoint) const {
+    return codePoint == U'A' ? "LATIN CAPITAL LETTER A" : "";
 }
 
 std::u32string RecordingWindow::readText(Field field) const {
@@ -34,6 +84,7 @@ std::u32string RecordingWindow::readText(Field field) const {
 
 void RecordingWindow::replaceText(Field field, const std::u32string& text) {
     texts[field] = text;
+    wholeTextSelected[field] = false;
     log.push_back("replace " + nameOf(field) + " \"" + printable(text) + "\"");
 }
 
@@ -42,6 +93,7 @@ void RecordingWindow::setBackgroundColour(Field field, SystemColour colour) {
 }
 
 void RecordingWindow::setLocked(Field field, bool locked) {
+    this->locked[field] = locked;
     log.push_back("locked " + nameOf(field) + (locked ? " on" : " off"));
 }
 
@@ -49,12 +101,16 @@ void RecordingWindow::setTabStop(Field field, bool tabStop) {
     log.push_back("tab stop " + nameOf(field) + (tabStop ? " on" : " off"));
 }
 
-void RecordingWindow::giveFocus(Field field) {
-    focus = field;
-    log.push_back("focus " + nameOf(field));
+// The platform tells of the focus arriving, as every platform does.
+void RecordingWindow::giveFocus(Control control, FocusMove move) {
+    focus = control;
+    log.push_back(std::string(move == FocusMove::Program ? "focus " : "tab to ") +
+                  Form1Description::of(control).name);
+    form.focusArrived(control);
 }
 
 void RecordingWindow::selectWholeText(Field field) {
+    wholeTextSelected[field] = true;
     log.push_back("select all " + nameOf(field));
 }
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Writes the shared tables of worked examples and Tab cycles as JSON, for the browser test to
-// drive the page through the same cases as every other front end's tests.
+// Writes the shared tables of worked examples, Tab cycles and user stories as JSON, for the
+// browser test to drive the page through the same cases as every other front end's tests.
 #include "CalculateExamples.h"
 #include "TabCycles.h"
+#include "UserStories.h"
 
 #include <cstdio>
 #include <string>
@@ -54,6 +55,26 @@ int main() {
         for (const auto& stop : cycle.stops) {
             out += json(stop) + (&stop == &cycle.stops.back() ? "]}," : ", ");
         }
+    }
+    out.back() = ']';
+    out += ", \"stories\": [";
+    constexpr std::array<const char*, 8> kinds = {"Click", "Type", "Tab",  "BackTab",
+                                                  "Up",    "Down", "Left", "Right"};
+    for (const auto& story : hexconv::userStories()) {
+        out += "{\"name\": " + json(std::string(story.name)) + ", \"steps\": [";
+        for (const auto& step : story.steps) {
+            out +=
+                "{\"kind\": " + json(std::string(kinds.at(static_cast<std::size_t>(step.kind)))) +
+                ", \"control\": " + json(std::string(step.control)) +
+                ", \"text\": " + json(step.text) + "},";
+        }
+        if (!story.steps.empty()) {
+            out.pop_back();
+        }
+        out += "], \"focus\": " + json(std::string(story.focus)) +
+               ", \"hexMode\": " + (story.hexMode ? "true" : "false") +
+               ", \"character\": " + json(story.character) + ", \"hex\": " + json(story.hex) +
+               ", \"selected\": " + json(story.selected) + "},";
     }
     out.back() = ']';
     std::puts((out + "}").c_str());

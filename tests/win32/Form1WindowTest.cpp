@@ -7,6 +7,7 @@
 #include "Languages.h"
 #include "TabCycles.h"
 #include "Translations.h"
+#include "UserStories.h"
 #include "Utf16.h"
 #include "Win32Fixture.h"
 
@@ -17,6 +18,7 @@
 #include <array>
 #include <chrono>
 #include <cmath>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -83,12 +85,7 @@ std::wstring accessibleName(HWND control) {
 
 using Win32StartUp = Win32Fixture;
 
-TEST_F(Win32StartUp, OpensInCharacterModeOnTheSystemColoursWithTheCaretInTheField) {
-    EXPECT_TRUE(checked(control(Control::Option1)));
-    EXPECT_FALSE(checked(control(Control::Option3)));
-    EXPECT_EQ(focusName(), "Text1");
-    EXPECT_FALSE(readOnly(control(Control::Text1)));
-    EXPECT_TRUE(readOnly(control(Control::Text3)));
+TEST_F(Win32StartUp, OpensOnTheSystemColoursWithEachFieldNamed) {
     const FieldColours active = coloursOf(form->handle(), control(Control::Text1));
     EXPECT_EQ(active.background, GetSysColor(COLOR_CAPTIONTEXT));
     EXPECT_EQ(active.brush, GetSysColorBrush(COLOR_CAPTIONTEXT));
@@ -98,10 +95,6 @@ TEST_F(Win32StartUp, OpensInCharacterModeOnTheSystemColoursWithTheCaretInTheFiel
     // Each field is named by a label of its own, never by the other's.
     EXPECT_EQ(accessibleName(control(Control::Text1)), L"Character");
     EXPECT_EQ(accessibleName(control(Control::Text3)), L"Hex digits");
-    type(L"x");
-    EXPECT_EQ(text(Field::Text1), L"x");
-    SendMessageW(control(Control::Text3), WM_CHAR, L'y', 0); // as a key would
-    EXPECT_EQ(text(Field::Text3), L"");
 }
 
 TEST_F(Win32StartUp, HasItsTitleFrameIconFontAndTwipsLayout) {
@@ -207,19 +200,10 @@ TEST_P(Win32TabOrder, VisitsExactlyTheModesCycle) {
     if (GetParam().hexMode) {
         selectHexMode();
     }
-    type(L"Hi");
     std::vector<std::string> visited;
     for (std::size_t i = 0; i < GetParam().stops.size(); ++i) {
         press(VK_TAB, GetParam().backwards);
         visited.push_back(focusName());
-        // Tab into the field selects its text, so that typing replaces it.
-        if (GetFocus() == control(Control::Text1) || GetFocus() == control(Control::Text3)) {
-            DWORD start = 1;
-            DWORD end = 0;
-            SendMessageW(GetFocus(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                         reinterpret_cast<LPARAM>(&end));
-            EXPECT_EQ((std::array<DWORD, 2>{start, end}), (std::array<DWORD, 2>{0, 2})) << i;
-        }
     }
     EXPECT_EQ(visited, GetParam().stops);
     EXPECT_EQ(checked(control(Control::Option1)), !GetParam().hexMode);
@@ -230,17 +214,45 @@ INSTANTIATE_TEST_SUITE_P(BothModes, Win32TabOrder, testing::ValuesIn(hexconv::ta
 
 using Win32Keyboard = Win32Fixture;
 
-TEST_F(Win32Keyboard, EveryArrowKeyOnAnOptionSwitchesToTheOtherMode) {
-    for (const WORD arrow : {VK_DOWN, VK_UP, VK_LEFT, VK_RIGHT}) {
-        const bool wasCharacterMode = checked(control(Control::Option1));
-        press(VK_TAB, true); // from the mode's field back onto its option
-        ASSERT_EQ(focusName(), wasCharacterMode ? "Option1" : "Option3");
-        press(arrow);
-        EXPECT_EQ(checked(control(Control::Option3)), wasCharacterMode) << arrow;
-        EXPECT_EQ(focusName(), wasCharacterMode ? "Text3" : "Text1") << arrow;
-        EXPECT_EQ(readOnly(control(Control::Text3)), !wasCharacterMode) << arrow;
+// The shared stories as Windows' input plays them: clicks, typing, Tab, Shift+Tab and arrows.
+class Win32Story : public Win32Fixture, public testing::WithParamInterface<hexconv::UserStory> {};
+
+TEST_P(Win32Story, LeavesTheFocusModeTextsAndSelection) {
+    using Kind = hexconv::UserStep::Kind;
+    const std::map<Kind, WORD> keys = {{Kind::Tab, VK_TAB},   {Kind::BackTab, VK_TAB},
+                                       {Kind::Up, VK_UP},     {Kind::Down, VK_DOWN},
+                                       {Kind::Left, VK_LEFT}, {Kind::Right, VK_RIGHT}};
+    for (const hexconv::UserStep& step : GetParam().steps) {
+        if (step.kind == Kind::Click) {
+            const auto* named = std::find_if(
+                hexconv::Form1::TabOrder.begin(), hexconv::Form1::TabOrder.end(),
+                [&step](Control each) {
+                    return std::string(hexconv::Form1Description::of(each).name) == step.control;
+                });
+            click(*named);
+        } else if (step.kind == Kind::Type) {
+            type(Utf16::fromUtf32(step.text));
+        } else {
+            press(keys.at(step.kind), step.kind == Kind::BackTab);
+        }
     }
+    EXPECT_EQ(focusName(), GetParam().focus);
+    EXPECT_EQ(checked(control(Control::Option3)), GetParam().hexMode);
+    EXPECT_EQ(checked(control(Control::Option1)), !GetParam().hexMode);
+    EXPECT_EQ(text(Field::Text1), Utf16::fromUtf32(GetParam().character));
+    EXPECT_EQ(text(Field::Text3), Utf16::fromUtf32(GetParam().hex));
+    EXPECT_EQ(readOnly(control(Control::Text1)), GetParam().hexMode);
+    EXPECT_EQ(readOnly(control(Control::Text3)), !GetParam().hexMode);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(GetFocus(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(windowText(GetFocus()).substr(start, end - start),
+              Utf16::fromUtf32(GetParam().selected));
 }
+
+INSTANTIATE_TEST_SUITE_P(SharedStories, Win32Story, testing::ValuesIn(hexconv::userStories()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Win32Keyboard, SpaceAndEnterPressTheFocusedButton) {
     type(L"A");
@@ -264,14 +276,6 @@ TEST_F(Win32Keyboard, EnterAndEscapeInAFieldPressNothing) {
     EXPECT_EQ(clipboard(), L"before");
     EXPECT_TRUE(IsWindowVisible(form->handle()));
     EXPECT_EQ(focusName(), "Text1");
-}
-
-TEST_F(Win32Keyboard, SwitchingModesSelectsTheFieldsText) {
-    type(L"Hello");
-    selectHexMode();
-    click(Control::Option1);
-    type(L"B"); // replaces the selected text
-    EXPECT_EQ(text(Field::Text1), L"B");
 }
 
 using Win32Mouse = Win32Fixture;
@@ -360,15 +364,6 @@ TEST_F(Win32Keyboard, KeysDuringAConversionsEventYieldAreRoutedAndTyped) {
     EXPECT_EQ(text(Field::Text3), L"41");
     EXPECT_EQ(text(Field::Text1), L"z");
     EXPECT_EQ(focusName(), "Text1");
-}
-
-// The program's own write (the leading "0") leaves the caret at the end, where typing goes on.
-TEST_F(Win32Mouse, TypingAfterTheLeadingZeroGoesOnAtTheEnd) {
-    selectHexMode();
-    type(L"4");
-    click(Control::Command1);
-    type(L"1");
-    EXPECT_EQ(text(Field::Text3), L"041");
 }
 
 TEST_F(Win32Mouse, VisibleFieldsStopAtTheInputLimit) {
