@@ -8,9 +8,9 @@
 namespace hexconv {
 
 // The four byte conversions between a decimal value, its eight-digit bit string and its two hex
-// digits. They keep no state and touch no window; the caller passes in the event yield that
-// the two looping routines perform at every step, so other work may run in the middle of a call.
-// They work on copies: a caller's value is never changed.
+// digits, for the window's chains to call: the caller passes in the event yield that the two
+// looping routines perform at every step, so that other work may run in the middle of a call.
+// Each works on a copy and gives its result, so a caller's value stays as it was.
 class Conversions {
 public:
     using Yield = std::function<void()>;

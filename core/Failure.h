@@ -15,7 +15,7 @@ namespace hexconv {
 // wrong with which text and what is accepted: as its translatable text and the arguments that
 // fill it in (UTF-8), and filled in English as what(), for logs and callers. Each has a short
 // name that stays the same whatever the text ("Type mismatch"), also translatable in the context
-// "Failure". They report; they do not decide what the program does next.
+// "Failure". They are what the handler boundary shows the user.
 class Failure : public std::runtime_error {
 public:
     // A message that is not translated.

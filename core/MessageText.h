@@ -14,8 +14,8 @@ struct MessageArgument;
 // A text a user reads, as its English original with the placeholders %1 to %9 for what changes
 // (a quoted text, a number), whole sentences so that a translation can order them its own way,
 // and the context the translation catalogue files it under. Every one is written through
-// HEXCONV_TRANSLATABLE, which the catalogue's tools look for. It keeps the words and fills them
-// in English; a front end looks up their translation.
+// HEXCONV_TRANSLATABLE, which the catalogue's tools look for; Translations gives its words in the
+// language spoken.
 struct MessageText {
     const char* context;
     const char* english;

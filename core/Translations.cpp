@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "Translations.h"
 
+#include "LocaleName.h"
+
 #include <algorithm>
 
 namespace hexconv {
@@ -10,16 +12,6 @@ namespace {
 const Translations::Language*& spoken() {
     static const Translations::Language* current = nullptr;
     return current;
-}
-
-// The language of a name, lower case: "de-DE", "de_DE.UTF-8@euro" and "DE" all name German; the
-// catalogues are per language, not per region.
-std::string languageOf(std::string_view name) {
-    std::string code(name.substr(0, name.find_first_of("-_.@")));
-    std::transform(code.begin(), code.end(), code.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return code;
 }
 
 std::string patternOf(const MessageText& message) {
@@ -39,7 +31,8 @@ std::string patternOf(const MessageText& message) {
 void Translations::choose(const std::vector<std::string>& wanted) {
     spoken() = nullptr;
     for (const std::string& name : wanted) {
-        const std::string code = languageOf(name);
+        // The catalogues are per language, not per territory: "de-DE" and "de_AT.UTF-8" are German.
+        const std::string code = LocaleName::parse(name).language;
         // English is the program's own language: a user who prefers it gets it, whatever else
         // the list goes on to name. C and POSIX are the system's English.
         if (code == "en" || code == "c" || code == "posix") {

@@ -10,7 +10,7 @@ namespace hexconv {
 // A datum that holds either a text or a double, and the two ways between them: reading a text
 // as a decimal numeral and writing a number in its text form. Texts are sequences of code points,
 // so lengths and positions count characters as a user sees them. Both ways ignore the process
-// locale. It knows nothing of bits, code pages or windows.
+// locale. It is the one kind of value that the fields and the conversions pass between them.
 class Value {
 public:
     Value(std::u32string text) : data_(std::move(text)) {}

@@ -7,8 +7,8 @@ namespace hexconv {
 
 // A colour as a reference into the system colour scheme, in the Win32 numbering: the high bit
 // set and the system colour index in the low byte (a value without the high bit is a fixed
-// 0x00BBGGRR colour). It names a colour; a front end resolves it against the scheme each time it
-// paints, so it follows the scheme. It holds no colour of its own.
+// 0x00BBGGRR colour): the fields' backgrounds, which a front end resolves against the scheme each
+// time it paints, so that they follow the scheme.
 class SystemColour {
 public:
     explicit constexpr SystemColour(std::uint32_t reference) : reference_(reference) {}

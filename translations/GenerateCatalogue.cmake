@@ -5,7 +5,7 @@
 # another language or hiding what the user typed.
 # Usage: cmake -DTS_FILES="de:a.ts|fr:b.ts" -DOUTPUT=TranslationsTable.cpp -P GenerateCatalogue.cmake
 cmake_minimum_required(VERSION 3.25)
-include(${CMAKE_CURRENT_LIST_DIR}/../translations/ReadCatalogue.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/ReadCatalogue.cmake)
 
 # A C++ string literal of an XML text: the escapes undone, quotes, backslashes and line ends
 # escaped, and characters written as references (&#xa0;) as universal character names.

@@ -5,7 +5,7 @@
 #include <QImage>
 
 // The program's icon as a Qt image and icon, drawn pixel by pixel from Form1Icon so that it has
-// exactly its two colours; where the image is shown or saved is up to the caller.
+// exactly its two colours: the window's icon, and the image that the icon files are made from.
 class AppIcon {
 public:
     static QImage image();

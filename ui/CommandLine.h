@@ -11,7 +11,8 @@
 // The program's command line, read before Qt starts: its own options (--help, --version and
 // --code-page), Qt's standard options, which it accepts and leaves to Qt, and what those choose:
 // the platform and the X11 display that Qt will try. Anything that is not an option is ignored.
-// It reads arguments only; it neither looks at the environment nor opens a display.
+// It reads the arguments alone, so that the program can answer --help, --version and a wrong
+// option before any display is opened.
 class CommandLine {
 public:
     enum class Action { Start, ShowUsage, ShowVersion, Refuse };

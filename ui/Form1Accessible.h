@@ -5,8 +5,7 @@
 
 // The converter window as assistive technology sees it: the window and its visible controls. The
 // hidden decimal and binary fields are the conversions' working storage, so they are left out
-// rather than offered as invisible text boxes. It names nothing itself; the controls carry their
-// names.
+// rather than offered as invisible text boxes; the controls carry their own names.
 class Form1Accessible : public QAccessibleWidget {
 public:
     explicit Form1Accessible(QWidget* form);

@@ -10,7 +10,7 @@
 // opened, Qt would end the program with a fatal error (a core dump and advice to reinstall), which
 // becomes one plain line naming the displays tried and exit status 1 instead. Once the window
 // system is open, release() passes on what was held, unchanged, and Qt's later messages go to
-// standard error as usual. It watches start-up; it does not choose the display.
+// standard error as usual.
 class StartupMessages {
 public:
     // The X11 display and the Wayland socket that Qt will try, for the line that names them; an

@@ -160,6 +160,15 @@ void Form1Page::listen() {
             // A click, Space, or the arrow key that brought the focus.
             PageListener::listen(target, "click", [this, control] { form_.clicked(control); });
             PageListener::listen(target, "focus", [this, control] { form_.focusArrived(control); });
+            // Space on the option already selected is a click, as on the desktop, which the
+            // browser leaves out.
+            PageListener::listen(target, "keyup", [this, control](const val& event) {
+                if (event["key"].as<std::string>() == " " &&
+                    isSelected(*Description::optionOf(control))) {
+                    form_.clicked(control);
+                }
+                return false;
+            });
             break;
         case Description::Kind::TextBox: {
             const Field field = *Description::fieldOf(control);

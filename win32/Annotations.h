@@ -11,7 +11,7 @@ struct IAccPropServices;
 // Names and descriptions that a screen reader speaks for controls whose caption says too little,
 // set through Windows' Dynamic Annotation (IAccPropServices) and cleared again with this object.
 // Where Windows does not offer it (Wine does not) nothing is set, and the controls keep what
-// Windows gives them by default. It creates no control.
+// Windows gives them by default.
 class Annotations {
 public:
     Annotations();

@@ -25,7 +25,7 @@ namespace {
 
 using Description = hexconv::Form1Description;
 
-constexpr const wchar_t* className = L"HexConverterForm1";
+constexpr const wchar_t* className = HEXCONV_WINDOW_CLASS;
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int iconResource = 1;
 constexpr int firstControlId = 101;

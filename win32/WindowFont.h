@@ -4,8 +4,8 @@
 #include <windows.h>
 
 // The window's one font, as the window's description names it (face, size, weight, ANSI
-// character set), made for a monitor's resolution and deleted with this object. It sets no
-// control's font.
+// character set), made for a monitor's resolution, for the window to give every control, and
+// deleted with this object.
 class WindowFont {
 public:
     explicit WindowFont(UINT dpi);

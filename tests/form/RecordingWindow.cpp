@@ -60,6 +60,16 @@ void RecordingWindow::play(const UserStep& step) {
     case UserStep::Kind::BackTab:
         form.tabPressed(focus, step.kind == UserStep::Kind::Tab);
         break;
+    case UserStep::Kind::Space:
+    case UserStep::Kind::Enter:
+        // Space presses an option or a button, Enter a button only.
+        if (focus && !field &&
+            (step.kind == UserStep::Kind::Space || !Form1Description::optionOf(*focus))) {
+            form.clicked(*focus);
+        }
+        break;
+    case UserStep::Kind::Escape:
+        break;
     default: // an arrow
         if (focus && Form1Description::optionOf(*focus)) {
             giveFocus(*focus == Control::Option1 ? Control::Option3 : Control::Option1,

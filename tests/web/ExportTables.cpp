@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Writes the shared tables of worked examples, Tab cycles and user stories as JSON, for the
+// Writes the shared tables of worked examples and user stories as JSON, for the
 // browser test to drive the page through the same cases as every other front end's tests.
 #include "CalculateExamples.h"
-#include "TabCycles.h"
 #include "UserStories.h"
 
 #include <cstdio>
@@ -48,18 +47,10 @@ int main() {
                ", \"codePage\": " + std::to_string(example.codePage) + "},";
     }
     out.back() = ']';
-    out += ", \"tabCycles\": [";
-    for (const auto& cycle : hexconv::tabCycles()) {
-        out += "{\"hexMode\": " + std::string(cycle.hexMode ? "true" : "false") +
-               ", \"backwards\": " + (cycle.backwards ? "true" : "false") + ", \"stops\": [";
-        for (const auto& stop : cycle.stops) {
-            out += json(stop) + (&stop == &cycle.stops.back() ? "]}," : ", ");
-        }
-    }
-    out.back() = ']';
     out += ", \"stories\": [";
-    constexpr std::array<const char*, 8> kinds = {"Click", "Type", "Tab",  "BackTab",
-                                                  "Up",    "Down", "Left", "Right"};
+    constexpr std::array<const char*, 11> kinds = {"Click", "Type",  "Tab",   "BackTab",
+                                                   "Up",    "Down",  "Left",  "Right",
+                                                   "Space", "Enter", "Escape"};
     for (const auto& story : hexconv::userStories()) {
         out += "{\"name\": " + json(std::string(story.name)) + ", \"steps\": [";
         for (const auto& step : story.steps) {
@@ -74,7 +65,11 @@ int main() {
         out += "], \"focus\": " + json(std::string(story.focus)) +
                ", \"hexMode\": " + (story.hexMode ? "true" : "false") +
                ", \"character\": " + json(story.character) + ", \"hex\": " + json(story.hex) +
-               ", \"selected\": " + json(story.selected) + "},";
+               ", \"selected\": " + json(story.selected) + ", \"visited\": [";
+        for (const auto& stop : story.visited) {
+            out += json(stop) + (&stop == &story.visited.back() ? "" : ", ");
+        }
+        out += "], \"copied\": " + (story.copied ? json(*story.copied) : "null") + "},";
     }
     out.back() = ']';
     std::puts((out + "}").c_str());
