@@ -4,7 +4,7 @@ BUILD_DIR  ?= build
 BUILD_TYPE ?= Release
 
 .PHONY: all deps configure build test translations run install lint bench sanitize fuzz package \
-	reproducible-check screenshot test-data windows-configure windows windows-run windows-check web-configure web web-run web-check web-bench windows-bench \
+	reproducible-check screenshot test-data code-pages windows-configure windows windows-run windows-check web-configure web web-run web-check web-bench windows-bench \
 	clean
 
 all: build
@@ -151,6 +151,13 @@ test-data: windows-configure
 	@cmake --build $(WINDOWS_DIR) --target windows_answers
 	@scripts/windows-locale-code-pages /usr/lib/wine/wine64 $(abspath $(WINDOWS_DIR))/tests/wine \
 		$(WINDOWS_DIR)/tests/win32/windows_answers.exe >tests/data/locale-code-pages.tsv
+
+# Windows' own tables of its ANSI code pages, asked under Wine: core/code-pages/, from which the
+# build writes the program's tables, and which windows-check checks against Windows' answers.
+code-pages: windows-configure
+	@cmake --build $(WINDOWS_DIR) --target windows_answers
+	@scripts/windows-code-pages /usr/lib/wine/wine64 $(abspath $(WINDOWS_DIR))/tests/wine \
+		$(WINDOWS_DIR)/tests/win32/windows_answers.exe core/code-pages
 
 # A benchmark, never a test: start-up to the shown window, the Windows program under Wine against
 # the Qt program, on one display in the same run.
