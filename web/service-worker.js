@@ -2,8 +2,7 @@
 // Keeps the page's own files, so that it opens without a network after the first visit; it asks
 // for nothing else, keeps nothing of the user's and sends nothing.
 const cache = "hex-converter-@PROJECT_VERSION@";
-const files = ["./", "index.html", "page.css", "hex-converter.js", "hex-converter.wasm",
-    "manifest.webmanifest", "icon.svg"];
+const files = [@HEXCONV_KEPT_FILES@];
 
 self.addEventListener("install", (event) => {
     event.waitUntil(caches.open(cache).then((opened) => opened.addAll(files)));
