@@ -4,6 +4,7 @@
 #include "Failure.h"
 
 #include "CalculateExamples.h"
+#include "TableFile.h"
 #include "TestNames.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <map>
 
 using hexconv::Conversions;
 using hexconv::InvalidBitString;
@@ -258,128 +260,42 @@ TEST(Conversions, YieldThatThrowsStopsTheRoutine) {
     EXPECT_EQ(calls, 3);
 }
 
-// Every failure as its reader reads it: the type's name and the whole message, from each place
-// that raises one, with the numbers the caller passed. The texts sit on both sides of each cut
-// (a quote of 12 characters, a list of 6 code points) and of each range that is named by code
-// point rather than quoted (C0 controls, DELETE, C1 controls, surrogates, past Unicode).
+// Every failure as its reader reads it, from each place that raises one, as the table lists them.
 TEST(Failures, EachNamesItselfAndSaysInFullWhatWasWrong) {
-    const std::string number = " does not read as a number: a number is written with the digits "
-                               "0-9, an optional sign and an optional point.";
-    const std::string hexDigit = hexconv::utf8Of(hexconv::notAHexDigit);
-    const std::string westernEuropean = " Type a character of that code page: ASCII or a letter or "
-                                        "sign such as \"é\" or \"€\".";
-    const auto code = [](unsigned page, double number) {
-        return [page, number] { hexconv::CodePage::withNumber(page)->characterFor(number); };
+    const std::map<std::string, std::function<void(unsigned, const std::u32string&)>> asked = {
+        {"read", [](unsigned, const std::u32string& text) { Value::readNumber(text); }},
+        {"hex",
+         [](unsigned, const std::u32string& text) {
+             Conversions::HexToBin(Value(text), YieldCounter().yield());
+         }},
+        {"bits-to-dec",
+         [](unsigned, const std::u32string& text) {
+             Conversions::BinToDec(Value(text), YieldCounter().yield());
+         }},
+        {"bits-to-hex",
+         [](unsigned, const std::u32string& text) { Conversions::BinToHex(Value(text)); }},
+        {"dec-to-bin",
+         [](unsigned, const std::u32string& text) {
+             Conversions::DecToBin(Value::readNumber(text), YieldCounter().yield());
+         }},
+        {"character-for",
+         [](unsigned page, const std::u32string& text) {
+             hexconv::CodePage::withNumber(page)->characterFor(Value::readNumber(text));
+         }},
+        {"code-of",
+         [](unsigned page, const std::u32string& text) {
+             hexconv::CodePage::withNumber(page)->codeOfCharacter(text);
+         }},
     };
-    const auto character = [](unsigned page, std::u32string text) {
-        return [page, text] { hexconv::CodePage::withNumber(page)->codeOfCharacter(text); };
-    };
-    const auto read = [](std::u32string text) { return [text] { Value::readNumber(text); }; };
-    const auto hex = [](std::u32string text) {
-        return [text] { Conversions::HexToBin(Value(text), YieldCounter().yield()); };
-    };
-    const struct {
-        const char* label;
-        std::function<void()> fail;
-        const char* name;
-        std::string message;
-    } cases[] = {
-        {"quote of 12", read(U"123456789abc"), "Type mismatch", "\"123456789abc\"" + number},
-        {"quote of 13", read(U"123456789abcd"), "Type mismatch", "\"123456789abc...\"" + number},
-        {"6 code points", read(U"\u0001bcdef"), "Type mismatch",
-         "U+0001 U+0062 U+0063 U+0064 U+0065 U+0066" + number},
-        {"7 code points", read(U"\u0001bcdefg"), "Type mismatch",
-         "U+0001 U+0062 U+0063 U+0064 U+0065 U+0066 ..." + number},
-        {"U+001F", hex(U"\u001f"), "Type mismatch", "U+001F" + hexDigit},
-        {"U+0020", hex(U" "), "Type mismatch", "\" \"" + hexDigit},
-        {"U+007E", hex(U"~"), "Type mismatch", "\"~\"" + hexDigit},
-        {"U+007F", hex(U"\u007f"), "Type mismatch", "U+007F" + hexDigit},
-        {"U+0080", hex(U"\u0080"), "Type mismatch", "U+0080" + hexDigit},
-        {"U+009F", hex(U"\u009f"), "Type mismatch", "U+009F" + hexDigit},
-        {"U+00A0", hex(U"\u00a0"), "Type mismatch", "\"\u00a0\"" + hexDigit},
-        {"U+D7FF", hex(U"\ud7ff"), "Type mismatch", "\"\ud7ff\"" + hexDigit},
-        {"U+D800", hex(std::u32string(1, char32_t{0xD800})), "Type mismatch", "U+D800" + hexDigit},
-        {"U+DFFF", hex(std::u32string(1, char32_t{0xDFFF})), "Type mismatch", "U+DFFF" + hexDigit},
-        {"U+E000", hex(U"\ue000"), "Type mismatch", "\"\ue000\"" + hexDigit},
-        {"U+10FFFF", hex(U"\U0010ffff"), "Type mismatch", "\"\U0010ffff\"" + hexDigit},
-        {"past Unicode", hex(std::u32string(1, char32_t{0x110000})), "Type mismatch",
-         "U+110000" + hexDigit},
-        {"9 bits to decode",
-         [] { Conversions::BinToDec(Value(U"000000001"), YieldCounter().yield()); },
-         "Invalid bit string", "A bit string has at most 8 characters, not 9."},
-        {"12 bits to decode",
-         [] { Conversions::BinToDec(Value(U"101010101010"), YieldCounter().yield()); },
-         "Invalid bit string", "A bit string has at most 8 characters, not 12."},
-        {"a 2 in the bits", [] { Conversions::BinToDec(Value(U"102"), YieldCounter().yield()); },
-         "Invalid bit string", "A bit string holds only the digits 0 and 1, not 2."},
-        {"7 bits to hex", [] { Conversions::BinToHex(Value(U"0101010")); }, "Invalid bit string",
-         "Two hex digits need a bit string of exactly 8 characters, not 7."},
-        {"9 bits to hex", [] { Conversions::BinToHex(Value(U"010101010")); }, "Invalid bit string",
-         "Two hex digits need a bit string of exactly 8 characters, not 9."},
-        {"byte with a fraction",
-         [] { Conversions::DecToBin(Value(254.5), YieldCounter().yield()); }, "Out of range",
-         "254.5 is not a byte value: a byte is a whole number from 0 to 255."},
-        {"byte below 0", [] { Conversions::DecToBin(Value(-1.0), YieldCounter().yield()); },
-         "Out of range", "-1 is not a byte value: a byte is a whole number from 0 to 255."},
-        {"code past 255", code(1252, 256), "Out of range",
-         "There is no character with code 256: codes run from 0 to 255."},
-        {"code rounding past 255", code(1252, 255.5), "Out of range",
-         "There is no character with code 255.5: codes run from 0 to 255."},
-        {"code rounding below 0", code(1252, -0.75), "Out of range",
-         "There is no character with code -0.75: codes run from 0 to 255."},
-        {"byte of no character", code(874, 0xDB), "No character",
-         "The byte db stands for no character in the code page Windows-874 (Thai)."},
-        {"byte that begins a pair", code(932, 0x82), "No character",
-         "The byte 82 only begins a character of two bytes in the code page Windows-932 "
-         "(Japanese): alone it stands for no character."},
-        {"nothing", character(1251, U""), "Not in the code page",
-         "There is no character to convert. Type a character of the code page Windows-1251 "
-         "(Cyrillic): ASCII or a letter or sign such as \"ж\" or \"Ё\"."},
-        {"letter of another script", character(1252, U"\u0416"), "Not in the code page",
-         "The character \"Ж\" (U+0416) is not in the code page Windows-1252 (Western European)." +
-             westernEuropean},
-        {"private use", character(936, U"\ue4c6"), "Not in the code page",
-         "The character \"\ue4c6\" (U+E4C6) is not in the code page Windows-936 (Simplified "
-         "Chinese). Type a character of that code page: ASCII or a letter or sign such as \"A\" "
-         "or \"€\"."},
-        {"C1 control outside", character(1251, U"\u0080"), "Not in the code page",
-         "The character U+0080 is not in the code page Windows-1251 (Cyrillic). Type a character "
-         "of that code page: ASCII or a letter or sign such as \"ж\" or \"Ё\"."},
-        {"cluster of 6", character(1252, U"e\u0301\u0302\u0303\u0304\u0305"),
-         "Not in the code page",
-         "The character \"e\u0301\u0302\u0303\u0304\u0305\" (U+0065 U+0301 U+0302 U+0303 U+0304 "
-         "U+0305) is not a single character of the code page Windows-1252 (Western European)." +
-             westernEuropean},
-        {"cluster of 7", character(1252, U"e\u0301\u0302\u0303\u0304\u0305\u0306"),
-         "Not in the code page",
-         "The character \"e\u0301\u0302\u0303\u0304\u0305\u0306\" (U+0065 U+0301 U+0302 U+0303 "
-         "U+0304 U+0305 ...) is not a single character of the code page Windows-1252 (Western "
-         "European)." +
-             westernEuropean},
-        {"two bytes", character(932, U"\u3042"), "Not a single byte",
-         "The character \"あ\" (U+3042) takes more than one byte in the code page Windows-932 "
-         "(Japanese): 82 a0. Type a character of one byte: ASCII or a letter or sign such as "
-         "\"ｱ\" or \"ｶ\"."},
-        {"letter and mark", character(1258, U"\u1ebf"), "Not a single byte",
-         "The character \"ế\" (U+1EBF) takes more than one byte in the code page Windows-1258 "
-         "(Vietnamese): ea ec. Type a character of one byte: ASCII or a letter or sign such as "
-         "\"ơ\" or \"Đ\"."},
-        {"letter and two marks", character(1258, U"\u1e4d"), "Not a single byte",
-         "The character \"ṍ\" (U+1E4D) takes more than one byte in the code page Windows-1258 "
-         "(Vietnamese): 6f de ec. Type a character of one byte: ASCII or a letter or sign such as "
-         "\"ơ\" or \"Đ\"."},
-        {"cluster of one-byte code points", character(874, U"\u0e01\u0e35"), "Not a single byte",
-         "The character \"กี\" (U+0E01 U+0E35) takes more than one byte in the code page "
-         "Windows-874 (Thai): a1 d5. Type a character of one byte: ASCII or a letter or sign such "
-         "as \"ก\" or \"ฮ\"."},
-    };
-    for (const auto& c : cases) {
+    for (const auto& row : hexconv::tableRows("failures.tsv")) {
+        const std::string label = hexconv::asciiOf(row.at(0)) + " " + hexconv::nameOf(row.at(2));
         try {
-            c.fail();
-            ADD_FAILURE() << c.label << ": no failure";
+            asked.at(hexconv::asciiOf(row.at(0)))(
+                row.at(1).empty() ? 0 : std::stoul(hexconv::asciiOf(row.at(1))), row.at(2));
+            ADD_FAILURE() << label << ": no failure";
         } catch (const hexconv::Failure& failure) {
-            EXPECT_STREQ(failure.name(), c.name) << c.label;
-            EXPECT_EQ(failure.what(), c.message) << c.label;
+            EXPECT_EQ(failure.name(), hexconv::utf8Of(row.at(3))) << label;
+            EXPECT_EQ(failure.what(), hexconv::utf8Of(row.at(4))) << label;
         }
     }
 }

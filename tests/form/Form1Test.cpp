@@ -19,6 +19,7 @@ using hexconv::Form1Description;
 using hexconv::fromUtf8;
 using hexconv::Option;
 using hexconv::RecordingWindow;
+using Kind = hexconv::UserStep::Kind;
 using Log = std::vector<std::string>;
 
 namespace {
@@ -110,11 +111,11 @@ TEST(CharacterNote, NamesTheFirstCharacterAndTheCodePage) {
     RecordingWindow window(*hexconv::CodePage::withNumber(1251));
     window.form.opened();
     EXPECT_EQ(window.note, "Code page: Windows-1251 (Cyrillic)");
-    window.play(hexconv::type(U"AB"));
+    window.play({Kind::Type, "", U"AB"});
     EXPECT_EQ(window.note, "U+0041 LATIN CAPITAL LETTER A\nCode page: Windows-1251 (Cyrillic)");
-    window.play(hexconv::click("Option3"));
-    window.play(hexconv::type(U"a0"));
-    window.play(hexconv::click("Command1"));
+    window.play({Kind::Click, "Option3"});
+    window.play({Kind::Type, "", U"a0"});
+    window.play({Kind::Click, "Command1"});
     EXPECT_EQ(window.note, "U+00A0\nCode page: Windows-1251 (Cyrillic)");
     window.type(Field::Text1, U"\n");
     window.form.edited(Field::Text3);

@@ -29,9 +29,9 @@ void RecordingWindow::select(Option option) {
 }
 
 void RecordingWindow::play(const UserStep& step) {
-    const auto controlNamed = [](const char* name) {
+    const auto controlNamed = [](const std::string& name) {
         for (const Control control : Form1::TabOrder) {
-            if (std::string(Form1Description::of(control).name) == name) {
+            if (Form1Description::of(control).name == name) {
                 return control;
             }
         }

@@ -3,9 +3,6 @@
 
 #include "FailureReport.h"
 
-#include <QWindow>
-#include <qpa/qwindowsysteminterface.h>
-
 void Form1Fixture::SetUp() {
     FailureHost::setReporter([this](QWidget*, std::exception_ptr failure) {
         reports.push_back(QString::fromStdString(hexconv::FailureReport(failure).message()));
@@ -42,25 +39,4 @@ void Form1Fixture::type(const QString& text) {
 
 void Form1Fixture::click(QWidget* control) {
     QTest::mouseClick(control, Qt::LeftButton);
-}
-
-// Queued as a window system queues them, so that they wait for the event loop as a user's input
-// does, not posted straight to the widget.
-void Form1Fixture::postClick(QWidget* control) {
-    QWindow* window = control->window()->windowHandle();
-    const QPointF at = control->mapTo(control->window(), QRectF(control->rect()).center());
-    for (const auto& [buttons, type] :
-         {std::pair{Qt::MouseButtons(Qt::LeftButton), QEvent::MouseButtonPress},
-          std::pair{Qt::MouseButtons(), QEvent::MouseButtonRelease}}) {
-        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
-            window, at, window->mapToGlobal(at), buttons, Qt::LeftButton, type);
-    }
-}
-
-void Form1Fixture::postKey(QWidget* control, int key, const QString& text) {
-    QWindow* window = control->window()->windowHandle();
-    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
-            window, type, key, Qt::NoModifier, text);
-    }
 }

@@ -33,10 +33,6 @@ protected:
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void type(const QString& text);
     void click(QWidget* control);
-    // Queues a click (or keys) as the window system does, to be delivered at the next event
-    // yield; keys go to the control with the focus.
-    static void postClick(QWidget* control);
-    static void postKey(QWidget* control, int key, const QString& text = {});
     void selectHexMode() { click(option("Option3")); }
     void calculate() { click(button("Command1")); }
 

@@ -118,7 +118,7 @@ TEST_P(Story, LeavesTheFocusModeTextsAndSelection) {
     std::vector<std::string> visited;
     for (const hexconv::UserStep& step : GetParam().steps) {
         if (step.kind == Kind::Click) {
-            click(form->findChild<QWidget*>(step.control));
+            click(form->findChild<QWidget*>(QString::fromStdString(step.control)));
         } else if (step.kind == Kind::Type) {
             type(QString::fromStdU32String(step.text));
         } else {
@@ -131,7 +131,7 @@ TEST_P(Story, LeavesTheFocusModeTextsAndSelection) {
                                 : std::nullopt,
               GetParam().copied);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(focusName(), GetParam().focus);
+    EXPECT_EQ(focusName().toStdString(), GetParam().focus);
     EXPECT_EQ(option("Option3")->isChecked(), GetParam().hexMode);
     EXPECT_EQ(option("Option1")->isChecked(), !GetParam().hexMode);
     EXPECT_EQ(field("Text1")->text().toStdU32String(), GetParam().character);
@@ -151,44 +151,7 @@ TEST_F(Keyboard, ShiftTabAlsoMovesBackwards) {
     EXPECT_EQ(focusName(), "Option1");
 }
 
-TEST_F(Keyboard, LockedFieldRefusesTypingDeletingAndPasting) {
-    field("Text3")->setText("41");
-    QApplication::clipboard()->setText("zz");
-    click(field("Text3"));
-    ASSERT_EQ(focusName(), "Text3");
-    type("ab");
-    key(Qt::Key_Backspace);
-    key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(field("Text3")->text(), "41");
-}
-
 using Caret = Form1Fixture;
-
-// Exactly 32,767 characters pasted are kept and one more typed is refused, in each visible field;
-// a paste one character longer is cut to 32,767.
-TEST_F(Keyboard, EachVisibleFieldKeepsExactly32767CharactersPastedOrTyped) {
-    for (const char* name : {"Text1", "Text3"}) {
-        if (QString::fromLatin1(name) == "Text3") {
-            selectHexMode();
-        }
-        ASSERT_EQ(focusName(), name);
-        QLineEdit* input = field(name);
-        QApplication::clipboard()->setText(QString(32767, QLatin1Char('a')));
-        input->selectAll();
-        key(Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(input->text().size(), 32767) << name;
-        key(Qt::Key_End);
-        type("b");
-        EXPECT_EQ(input->text(), QString(32767, QLatin1Char('a'))) << name;
-        key(Qt::Key_Backspace);
-        type("b");
-        EXPECT_EQ(input->text(), QString(32766, QLatin1Char('a')) + "b") << name;
-        QApplication::clipboard()->setText(QString(32768, QLatin1Char('c')));
-        input->selectAll();
-        key(Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(input->text(), QString(32767, QLatin1Char('c'))) << name;
-    }
-}
 
 // A character that draws as nothing is still named, in the tooltip and for screen readers, and so
 // is the code page.
@@ -222,6 +185,8 @@ TEST_F(Caret, CharacterFieldNamesItsFirstCharacterAndTheCodePage) {
          "U+0071 LATIN SMALL LETTER Q + U+0301 COMBINING ACUTE ACCENT"},
         {QString(QChar(0x0378)), "U+0378"},
         {QString::fromUcs4(U"\U000F0000"), "U+F0000"},
+        // A lone surrogate, as a broken paste may bring it, is what Qt makes of it.
+        {QString(QChar(0xD800)) + "x", "U+FFFD REPLACEMENT CHARACTER"},
     };
     for (const auto& t : typed) {
         field("Text1")->setText(t.text);

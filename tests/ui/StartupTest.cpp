@@ -1,120 +1,36 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLine.h"
 #include "StartupMessages.h"
+#include "TableFile.h"
 
 #include <QLoggingCategory>
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
-struct CommandLineCase {
-    const char* name;
-    QStringList arguments;
-    CommandLine::Action action;
-    QString refusal;
-    QString platform;
-    QString x11Display;
-    unsigned codePage = 0; // none chosen
-};
-
-QString refused(const char* problem) {
-    return QStringLiteral("hex-converter: %1; see \"hex-converter --help\".")
-        .arg(QString::fromUtf8(problem));
+// Each command line of the table read, and what the program makes of it.
+TEST(CommandLineRead, ChoosesItsActionAndWhatQtWillTry) {
+    const std::map<std::u32string, CommandLine::Action> actions = {
+        {U"start", CommandLine::Action::Start},
+        {U"usage", CommandLine::Action::ShowUsage},
+        {U"version", CommandLine::Action::ShowVersion},
+        {U"refuse", CommandLine::Action::Refuse}};
+    const auto qt = [](const std::u32string& text) { return QString::fromStdU32String(text); };
+    for (auto row : hexconv::tableRows("command-lines.tsv")) {
+        row.resize(7);
+        const CommandLine line(QStringList{QStringLiteral("hex-converter")} +
+                               qt(row[1]).split(' ', Qt::SkipEmptyParts));
+        const std::string name = hexconv::asciiOf(row[0]);
+        EXPECT_EQ(line.action(), actions.at(row[2])) << name;
+        EXPECT_EQ(line.refusal(), qt(row[3])) << name;
+        EXPECT_EQ(line.platform(), qt(row[4])) << name;
+        EXPECT_EQ(line.x11Display(), qt(row[5])) << name;
+        EXPECT_EQ(line.codePage() ? line.codePage()->number() : 0U, qt(row[6]).toUInt()) << name;
+    }
 }
-
-class CommandLineRead : public testing::TestWithParam<CommandLineCase> {};
-
-TEST_P(CommandLineRead, ChoosesItsActionAndWhatQtWillTry) {
-    const CommandLine line(QStringList{QStringLiteral("hex-converter")} + GetParam().arguments);
-    EXPECT_EQ(line.action(), GetParam().action);
-    EXPECT_EQ(line.refusal(), GetParam().refusal);
-    EXPECT_EQ(line.platform(), GetParam().platform);
-    EXPECT_EQ(line.x11Display(), GetParam().x11Display);
-    EXPECT_EQ(line.codePage() ? line.codePage()->number() : 0, GetParam().codePage);
-}
-
-using Action = CommandLine::Action;
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, CommandLineRead,
-    testing::Values(
-        CommandLineCase{"None", {}, Action::Start, {}, {}, {}},
-        CommandLineCase{"NotOptionsAreIgnored", {"notes.txt", "-"}, Action::Start, {}, {}, {}},
-        CommandLineCase{"LongHelp", {"--help"}, Action::ShowUsage, {}, {}, {}},
-        CommandLineCase{"ShortHelp", {"-h"}, Action::ShowUsage, {}, {}, {}},
-        CommandLineCase{"Version", {"--version"}, Action::ShowVersion, {}, {}, {}},
-        CommandLineCase{
-            "HelpWinsOverVersion", {"--version", "--help"}, Action::ShowUsage, {}, {}, {}},
-        // Each Qt option the README lists takes its value, even one that looks like an option.
-        CommandLineCase{"ListedQtOptionsTakeTheirValues",
-                        {"-stylesheet", "-x.qss", "-style", "-fusion", "-reverse", "-platform",
-                         "-xcb", "-display", "-:5"},
-                        Action::Start,
-                        {},
-                        "-xcb",
-                        "-:5"},
-        CommandLineCase{"QtPlatform", {"-platform", "wayland"}, Action::Start, {}, "wayland", {}},
-        CommandLineCase{
-            "QtPlatformTwoDashes", {"--platform=offscreen"}, Action::Start, {}, "offscreen", {}},
-        CommandLineCase{"QtDisplayAmongOthers",
-                        {"-style", "fusion", "-reverse", "-display", ":5", "file"},
-                        Action::Start,
-                        {},
-                        {},
-                        ":5"},
-        CommandLineCase{"LastPlatformCounts",
-                        {"-platform", "xcb", "-platform", "wayland"},
-                        Action::Start,
-                        {},
-                        "wayland",
-                        {}},
-        CommandLineCase{"OptionsEndAtTwoDashes", {"--", "-frobnicate"}, Action::Start, {}, {}, {}},
-        CommandLineCase{"UnknownNamedAsTyped",
-                        {"-reverse", "-frobnicate=2"},
-                        Action::Refuse,
-                        refused("unknown option \"-frobnicate\""),
-                        {},
-                        {}},
-        CommandLineCase{"UnknownBeatsHelp",
-                        {"--help", "--frobnicate"},
-                        Action::Refuse,
-                        refused("unknown option \"--frobnicate\""),
-                        {},
-                        {}},
-        CommandLineCase{"LettersAreNoCluster",
-                        {"-hv"},
-                        Action::Refuse,
-                        refused("unknown option \"-hv\""),
-                        {},
-                        {}},
-        CommandLineCase{"CodePageChosen",
-                        {"--code-page", "1251", "-display", ":2"},
-                        Action::Start,
-                        {},
-                        {},
-                        ":2",
-                        1251},
-        CommandLineCase{"CodePageNotWindows",
-                        {"--help", "--code-page=1200"},
-                        Action::Refuse,
-                        "hex-converter: There is no code page \"1200\": choose one of 874, 932, "
-                        "936, 949, 950, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258.",
-                        {},
-                        {}},
-        CommandLineCase{"CodePageNotANumber",
-                        {"--code-page", "cp1251"},
-                        Action::Refuse,
-                        "hex-converter: There is no code page \"cp1251\": choose one of 874, 932, "
-                        "936, 949, 950, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258.",
-                        {},
-                        {}},
-        CommandLineCase{"QtOptionWithoutValue",
-                        {"-style", "fusion", "-display"},
-                        Action::Refuse,
-                        refused("the option \"-display\" needs a value"),
-                        {},
-                        {}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandLineTexts, UsageNamesTheCodePageOwnOptionsAndQtsAndVersionIsTheProjects) {
     const QString usage = CommandLine::usage(*hexconv::CodePage::withNumber(1251));
