@@ -4,7 +4,6 @@
 #include "ClipboardUnavailable.h"
 #include "CssColours.h"
 #include "Form1Description.h"
-#include "MessageText.h"
 #include "PageListener.h"
 #include "Translations.h"
 
@@ -47,104 +46,65 @@ std::u32string fromWide(const std::wstring& text) {
     return {text.begin(), text.end()};
 }
 
-val text(const hexconv::MessageText& message) {
-    return val(hexconv::Translations::text(message));
-}
-
-void place(const val& element, const Description::Twips& at) {
-    // CSS pixels are 96 to the inch, as the layout's pixels are.
-    constexpr int cssDotsPerInch = 96;
-    const Description::Pixels pixels = Description::pixels(at, cssDotsPerInch);
-    val style = element["style"];
-    style.set("left", std::to_string(pixels.left) + "px");
-    style.set("top", std::to_string(pixels.top) + "px");
-    style.set("width", std::to_string(pixels.width) + "px");
-    style.set("height", std::to_string(pixels.height) + "px");
-}
-
 } // namespace
 
 Form1Page::Form1Page(hexconv::CodePage codePage)
-    : document_(val::global("document")), description_(val::undefined()),
+    : document_(val::global("document")),
+      description_(document_.call<val>("getElementById", val("Text1-description"))),
       failureBox_(document_, [this] { dialogClosed(); }), form_(*this, codePage) {
     document_.set("title", Description::Title);
     const std::string language(hexconv::Translations::language());
     document_["documentElement"].set("lang", language.empty() ? "en" : language);
-    // The window's font, which the failure box takes too.
-    val font = document_["body"]["style"];
-    font.set("fontFamily",
-             std::string(Description::WindowFont.face) + ", Verdana, \"DejaVu Sans\", sans-serif");
-    font.set("fontSize",
-             "calc(" + std::to_string(Description::WindowFont.centipoints) + "pt / 100)");
-    font.set("fontWeight", Description::WindowFont.weight);
-    val window = document_.call<val>("createElement", val("main"));
-    window.set("id", "Form1");
-    place(window, Description::ClientArea);
-    build(window);
-    // The failure box after the window, as it was made before it.
-    document_["body"].call<void>("prepend", window);
+    adopt();
     listen();
-    form_.opened();
+    open();
 }
 
-// Created in Form1's tab order, so that the browser's own order agrees with Form1's; the hidden
-// fields last.
-void Form1Page::build(const val& window) {
+// The window that the page was written with, in English: its elements are the controls, with
+// their captions and names in the user's language.
+void Form1Page::adopt() {
+    const auto say = [](val element, const char* property, const std::string& text) {
+        if (element[property].as<std::string>() != text) {
+            element.set(property, text);
+        }
+    };
     for (std::size_t slot = 0; slot < Description::Slots; ++slot) {
         const Description::Item& item = Description::of(slot);
-        val control = val::undefined();
-        val placed = val::undefined();
-        switch (item.kind) {
-        case Description::Kind::OptionButton: {
-            // The caption is the option's label, which a screen reader speaks as its name.
-            placed = document_.call<val>("createElement", val("label"));
-            control = document_.call<val>("createElement", val("input"));
-            control.set("type", "radio");
-            control.set("name", "mode");
-            placed.call<void>("append", control, text(*item.caption));
-            break;
+        const val control = document_.call<val>("getElementById", val(item.name));
+        if (item.caption) {
+            // An option's caption follows its radio button in its label.
+            say(item.kind == Description::Kind::OptionButton ? control["parentElement"]["lastChild"]
+                                                             : control,
+                "textContent", hexconv::Translations::text(*item.caption));
         }
-        case Description::Kind::TextBox:
-            // A text area of one line: an input would drop a line feed that the program writes
-            // (the character of code 10).
-            control = document_.call<val>("createElement", val("textarea"));
-            control.set("rows", 1);
-            control.set("wrap", "off");
-            control.call<void>("setAttribute", val("aria-multiline"), val("false"));
-            control.set("spellcheck", false);
-            control.call<void>("setAttribute", val("autocapitalize"), val("off"));
-            placed = control;
-            break;
-        case Description::Kind::PushButton:
-            control = document_.call<val>("createElement", val("button"));
-            control.set("type", "button");
-            control.set("textContent", text(*item.caption));
-            placed = control;
-            break;
-        }
-        control.set("id", item.name);
         if (item.accessibleName) {
-            control.call<void>("setAttribute", val("aria-label"), text(*item.accessibleName));
+            say(control, "ariaLabel", hexconv::Translations::text(*item.accessibleName));
         }
-        place(placed, item.place);
-        window.call<void>("append", placed);
         controls_[slot] = Element(control);
     }
-    for (const Field field : hexconv::Form1Controls<Element>::Fields) {
-        element(field).set("maxLength", hexconv::Form1::inputLimitOf(field));
-        if (Description::isHidden(field)) {
-            // The conversions' working storage: never drawn, out of reach of every key and of
-            // screen readers.
-            element(field).set("hidden", true);
+}
+
+// The window opens as on the desktop, from neither mode selected; what the user did before the
+// program started is kept: the text typed, the control with the focus and its selection, and hex
+// mode if chosen.
+void Form1Page::open() {
+    const val active = document_["activeElement"];
+    const std::optional<Control> focused = controls_.controlOf(Element(active));
+    const val start = active["selectionStart"];
+    const val end = active["selectionEnd"];
+    const bool hexChosen = isSelected(Option::Option3);
+    for (const Option option : {Option::Option1, Option::Option3}) {
+        element(Description::controlOf(option)).set("checked", false);
+    }
+    form_.opened();
+    if (hexChosen) {
+        form_.clicked(Control::Option3);
+    } else if (focused) {
+        active.call<void>("focus");
+        if (!start.isNull() && !start.isUndefined()) {
+            active.call<void>("setSelectionRange", start, end);
         }
     }
-    // The character field's note for screen readers, as its tooltip is for the mouse.
-    description_ = document_.call<val>("createElement", val("span"));
-    description_.set("id", "Text1-description");
-    description_.set("hidden", true);
-    window.call<void>("append", description_);
-    element(Field::Text1)
-        .call<void>("setAttribute", val("aria-describedby"), val("Text1-description"));
 }
 
 void Form1Page::listen() {

@@ -11,13 +11,13 @@
 
 #include <optional>
 
-// The converter window as a web page: the controls that the shared Form1Description lists, as DOM
-// elements with its layout, font and names, and the window operations over these elements, with
+// The converter window as a web page: the controls that the shared Form1Description lists, as the
+// page was written with them, and the window operations over these elements, with
 // the failure box as a modal dialog. It turns the page's events (clicks, focus, Tab, input, a new
 // colour scheme) into the calls of the shared Form1 that decides what each leads to.
 class Form1Page : public hexconv::WindowOperations {
 public:
-    // Builds the page into the document's body and opens it.
+    // Takes the window that the page was written with and opens it.
     explicit Form1Page(hexconv::CodePage codePage);
 
     std::u32string readText(hexconv::Field field) const override;
@@ -44,7 +44,8 @@ public:
 private:
     emscripten::val element(hexconv::Control control) const { return *controls_[control]; }
     emscripten::val element(hexconv::Field field) const { return *controls_[field]; }
-    void build(const emscripten::val& window);
+    void adopt();
+    void open();
     void listen();
     void dialogClosed();
 

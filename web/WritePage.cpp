@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: MIT
+// Writes the window into the page at build time, from its one description, so that the browser
+// draws it before any script has run: the markup of every control, in English and as the window
+// opens (in character mode), into index.html; where each stands and the window's font into
+// page.css, whose Content-Security-Policy allows no style in the markup. The program adopts
+// these elements when it starts.
+// Usage: write_page INDEX_TEMPLATE INDEX STYLE_TEMPLATE STYLE
+#include "CssColours.h"
+#include "Form1.h"
+#include "Form1Controls.h"
+#include "Form1Description.h"
+#include "Translations.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+using Description = hexconv::Form1Description;
+using hexconv::Control;
+using hexconv::Field;
+
+namespace {
+
+std::string escaped(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        out += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '"' ? "&quot;" : std::string(1, c);
+    }
+    return out;
+}
+
+void append(std::string& out, std::initializer_list<std::string_view> pieces) {
+    for (const std::string_view piece : pieces) {
+        out += piece;
+    }
+}
+
+std::string english(const hexconv::MessageText& text) {
+    return escaped(hexconv::Translations::text(text));
+}
+
+// As the program leaves each control when the window opens.
+std::string openingState(std::size_t slot) {
+    if (slot == Description::slotOf(Control::Option1)) {
+        return " checked";
+    }
+    if (slot == Description::slotOf(Control::Text1)) {
+        return " autofocus aria-describedby=\"Text1-description\"";
+    }
+    if (slot == Description::slotOf(Control::Text3)) {
+        return " readonly tabindex=\"-1\"";
+    }
+    return slot >= Description::Controls.size() ? " hidden" : "";
+}
+
+std::string markup() {
+    std::string out = "<main id=\"Form1\">\n";
+    for (std::size_t slot = 0; slot < Description::Slots; ++slot) {
+        const Description::Item& item = Description::of(slot);
+        const std::string name = item.name;
+        std::string attributes = " id=\"" + name + "\"";
+        if (item.accessibleName) {
+            attributes += " aria-label=\"" + english(*item.accessibleName) + "\"";
+        }
+        attributes += openingState(slot);
+        switch (item.kind) {
+        case Description::Kind::OptionButton:
+            // The caption is the option's label, which a screen reader speaks as its name.
+            append(out, {"<label id=\"", name, R"(-label"><input type="radio" name="mode")",
+                         attributes, ">", english(*item.caption), "</label>\n"});
+            break;
+        case Description::Kind::TextBox: {
+            // A text area of one line: an input would drop a line feed that the program writes
+            // (the character of code 10).
+            const auto& fields = hexconv::Form1Controls<int>::Fields;
+            const Field field = *std::find_if(fields.begin(), fields.end(), [slot](Field each) {
+                return Description::slotOf(each) == slot;
+            });
+            append(
+                out,
+                {"<textarea", attributes,
+                 R"( rows="1" wrap="off" aria-multiline="false" spellcheck="false" autocapitalize="off")",
+                 R"( maxlength=")", std::to_string(hexconv::Form1::inputLimitOf(field)),
+                 "\"></textarea>\n"});
+            break;
+        }
+        case Description::Kind::PushButton:
+            append(out, {R"(<button type="button")", attributes, ">", english(*item.caption),
+                         "</button>\n"});
+            break;
+        }
+    }
+    // The character field's note for screen readers, as its tooltip is for the mouse.
+    return out + "<span id=\"Text1-description\" hidden></span>\n</main>";
+}
+
+std::string place(const std::string& selector, const Description::Twips& at) {
+    // CSS pixels are 96 to the inch, as the layout's pixels are.
+    const Description::Pixels pixels = Description::pixels(at, 96);
+    return selector + " {\n    left: " + std::to_string(pixels.left) +
+           "px;\n    top: " + std::to_string(pixels.top) +
+           "px;\n    width: " + std::to_string(pixels.width) +
+           "px;\n    height: " + std::to_string(pixels.height) + "px;\n}\n";
+}
+
+std::string style() {
+    const Description::Font& font = Description::WindowFont;
+    // The window's font, which the failure box takes too.
+    std::string out = "body {\n    font-family: " + std::string(font.face) +
+                      ", Verdana, \"DejaVu Sans\", sans-serif;\n    font-size: calc(" +
+                      std::to_string(font.centipoints) +
+                      "pt / 100);\n    font-weight: " + std::to_string(font.weight) + ";\n}\n" +
+                      place("#Form1", Description::ClientArea);
+    for (std::size_t slot = 0; slot < Description::Slots; ++slot) {
+        const Description::Item& item = Description::of(slot);
+        const std::string name = item.name;
+        out +=
+            place(item.kind == Description::Kind::OptionButton ? "#" + name + "-label" : "#" + name,
+                  item.place);
+    }
+    // The fields' backgrounds as the window opens: the character field takes the input.
+    return out +
+           "#Text1 {\n    background-color: " + CssColours::of(hexconv::Form1::ActiveBackground) +
+           ";\n}\n#Form1 > #Text3 {\n    background-color: " +
+           CssColours::of(hexconv::Form1::InactiveBackground) + ";\n}";
+}
+
+// The template with its marker line replaced.
+bool write(const char* from, const char* to, const std::string& marker, const std::string& text) {
+    std::string page;
+    if (std::FILE* in = std::fopen(from, "rb")) {
+        std::array<char, 4096> block{};
+        for (std::size_t read = 0; (read = std::fread(block.data(), 1, block.size(), in)) > 0;) {
+            page.append(block.data(), read);
+        }
+        std::fclose(in);
+    }
+    const std::size_t at = page.find(marker);
+    std::FILE* out = at == std::string::npos ? nullptr : std::fopen(to, "wb");
+    if (out == nullptr) {
+        std::fprintf(stderr, "write_page: no line %s in %s, or %s not written\n", marker.c_str(),
+                     from, to);
+        return false;
+    }
+    page.replace(at, marker.size(), text);
+    const bool written = std::fwrite(page.data(), 1, page.size(), out) == page.size();
+    return std::fclose(out) == 0 && written;
+}
+
+} // namespace
+
+int main(int count, char** arguments) try {
+    if (count != 5) {
+        std::fputs("usage: write_page INDEX_TEMPLATE INDEX STYLE_TEMPLATE STYLE\n", stderr);
+        return 2;
+    }
+    return write(arguments[1], arguments[2], "<!-- Form1 -->", markup()) &&
+                   write(arguments[3], arguments[4], "/* Form1 */", style())
+               ? 0
+               : 1;
+} catch (const std::exception& failure) {
+    std::fprintf(stderr, "write_page: %s\n", failure.what());
+    return 1;
+}
