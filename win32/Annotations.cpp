@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <array>
 
-Annotations::Annotations() {
+// Started at the first annotation, after the window's first paint.
+void Annotations::start() {
+    started_ = true;
     // The window's thread is a single-threaded apartment; S_FALSE: it was one already.
     const HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     comStarted_ = SUCCEEDED(started);
@@ -43,6 +45,9 @@ void Annotations::setDescription(HWND control, const std::wstring& description) 
 }
 
 void Annotations::set(HWND control, const GUID& property, const std::wstring& text) {
+    if (!started_) {
+        start();
+    }
     if (services_ == nullptr ||
         FAILED(services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                          property, text.c_str()))) {

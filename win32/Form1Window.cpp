@@ -87,7 +87,8 @@ std::wstring title() {
 
 } // namespace
 
-Form1Window::Form1Window(HINSTANCE instance, hexconv::CodePage codePage) : form_(*this, codePage) {
+Form1Window::Form1Window(HINSTANCE instance, hexconv::CodePage codePage)
+    : instance_(instance), form_(*this, codePage) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &Form1Window::windowProcedure;
@@ -141,9 +142,6 @@ void Form1Window::createControls(HINSTANCE instance) {
         }
         controls_[i] = createChild(window_, instance, item,
                                    styleOf(item, visible ? previous : nullptr, visible), id++);
-        if (item.kind != Description::Kind::TextBox && item.accessibleName) {
-            annotations_.setName(controls_[i], Catalogue::text(*item.accessibleName));
-        }
         previous = &item;
     }
 
@@ -153,24 +151,6 @@ void Form1Window::createControls(HINSTANCE instance) {
     for (const Control each : {Control::Command1, Control::Command2, Control::Command3}) {
         SetWindowSubclass(controlHandle(each), &Form1Window::buttonProcedure, buttonSubclass,
                           reinterpret_cast<DWORD_PTR>(this));
-    }
-
-    // A control character or a no-break space draws as nothing: the tooltip says which
-    // character it is.
-    tooltip_ =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                        WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
-    if (tooltip_ != nullptr) {
-        TOOLINFOW tool{};
-        tool.cbSize = sizeof(tool);
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = window_;
-        tool.uId = reinterpret_cast<UINT_PTR>(controlHandle(Control::Text1));
-        tool.lpszText = const_cast<wchar_t*>(L"");
-        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        // A width of its own makes the tooltip break its lines where the text does.
-        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 32767);
     }
 }
 
@@ -195,10 +175,42 @@ void Form1Window::applyDpi(UINT dpi) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The window is painted first: what its first frame does not show comes after.
 void Form1Window::show(int showCommand) {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
+    prepareAfterFirstPaint();
     form_.opened();
+}
+
+// The buttons' names for screen readers and the character field's tooltip.
+void Form1Window::prepareAfterFirstPaint() {
+    for (const Control each : hexconv::Form1::TabOrder) {
+        const Description::Item& item = Description::of(each);
+        if (item.kind != Description::Kind::TextBox && item.accessibleName) {
+            annotations_.setName(controlHandle(each), Catalogue::text(*item.accessibleName));
+        }
+    }
+    INITCOMMONCONTROLSEX bars{sizeof(bars), ICC_BAR_CLASSES};
+    InitCommonControlsEx(&bars);
+    // A control character or a no-break space draws as nothing: the tooltip says which
+    // character it is.
+    tooltip_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+    if (tooltip_ != nullptr) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(controlHandle(Control::Text1));
+        tool.lpszText = const_cast<wchar_t*>(L"");
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        // A width of its own makes the tooltip break its lines where the text does.
+        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 32767);
+        SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->handle()), TRUE);
+    }
 }
 
 void Form1Window::dispatch(MSG& message) {
@@ -497,11 +509,11 @@ void Form1Window::limitInput(HWND field, int limit) {
 }
 
 std::u32string Form1Window::firstCharacter(const std::u32string& text) const {
-    return unicode_.firstCharacter(text);
+    return unicode().firstCharacter(text);
 }
 
 std::string Form1Window::unicodeName(char32_t codePoint) const {
-    return unicode_.nameOf(codePoint);
+    return unicode().nameOf(codePoint);
 }
 
 void Form1Window::clearClipboard() {

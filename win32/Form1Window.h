@@ -76,16 +76,25 @@ private:
     bool routeKey(const MSG& message);
 
     void createControls(HINSTANCE instance);
+    void prepareAfterFirstPaint();
+    // Loaded when a text is first described, not before the first paint.
+    const UnicodeData& unicode() const {
+        if (!unicode_) {
+            unicode_.emplace();
+        }
+        return *unicode_;
+    }
     void applyDpi(UINT dpi);
     static void limitInput(HWND field, int limit);
 
+    HINSTANCE instance_;
     HWND window_ = nullptr;
     hexconv::Form1Controls<HWND> controls_;
     HWND tooltip_ = nullptr;
     std::unique_ptr<WindowFont> font_;
     HWND lastFocus_ = nullptr;
     HWND focusBeforeClick_ = nullptr;
-    UnicodeData unicode_;
+    mutable std::optional<UnicodeData> unicode_;
     Annotations annotations_;
     hexconv::Form1 form_;
 };
