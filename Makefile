@@ -3,7 +3,7 @@
 BUILD_DIR  ?= build
 BUILD_TYPE ?= Release
 
-.PHONY: all deps configure build test translations run install lint bench sanitize fuzz package \
+.PHONY: all deps configure build test translations run install lint bench bench-deps sanitize fuzz package \
 	reproducible-check screenshot test-data code-pages windows-configure windows windows-run windows-check web-configure web web-run web-check web-bench windows-bench \
 	clean
 
@@ -45,13 +45,17 @@ lint: configure
 	@scripts/lint $(BUILD_DIR)
 
 # Benchmarks, never part of the tests: the core routines, Calculate on a real window (offscreen),
-# start-up against an empty Qt window, as whole processes under Xvfb, and a 20 MB paste into the
-# real program under Xvfb.
-bench: build
-	@scripts/install-deps xvfb xauth xdotool xclip
+# start-up against an empty Qt window, as whole processes under Xvfb, the instructions to the first
+# frame in each language under callgrind, and a 20 MB paste into the real program under Xvfb.
+bench-deps:
+	@scripts/install-deps xvfb xauth xdotool xclip valgrind
+
+bench: bench-deps
+	@$(MAKE) --no-print-directory build
 	@$(BUILD_DIR)/bench/core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@$(BUILD_DIR)/bench/calculate_bench
 	@xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD_DIR)/bench/startup_bench
+	@xvfb-run -a -s "-screen 0 1024x768x24" bench/language-startup-bench $(BUILD_DIR)/bench
 	@bench/paste-bench $(BUILD_DIR)/ui/hex-converter
 
 # A .deb whose dependencies dpkg-shlibdeps works out, checked by lintian and for the packages it

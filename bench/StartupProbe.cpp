@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-// One of the programs the start-up benchmark launches: the real converter window in the code page
-// of the locale, as the program starts it; with EMPTY_WINDOW a bare window of the same size and
-// title; with PLAIN_CONTROLS a plain Qt window with the same controls, places and font and none
-// of the program's own work. Each prints the monotonic clock at its first painted frame; with
-// --stay it then goes on idling until it is killed.
+// One of the programs the start-up benchmarks launch: the real converter window in the code page
+// and the language of the locale, as the program starts it; with EMPTY_WINDOW a bare window of
+// the same size and title; with PLAIN_CONTROLS a plain Qt window with the same controls,
+// captions, places and font and none of the program's own work. Each prints the monotonic clock
+// at its first painted frame; with --stay it then goes on idling until it is killed.
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -15,13 +15,25 @@
 
 #if defined(PLAIN_CONTROLS)
 #include "Form1Description.h"
+#include "Translations.h"
+
+#include <QLocale>
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #elif !defined(EMPTY_WINDOW)
+#include "Catalogue.h"
 #include "Form1Window.h"
 #include "SystemCodePage.h"
+
+#include <QLocale>
+#endif
+
+#ifdef HEXCONV_CALLGRIND
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_TOGGLE_COLLECT
 #endif
 
 namespace {
@@ -41,6 +53,8 @@ public:
 
 private:
     void report() {
+        // Under callgrind, the instructions counted are those up to this frame.
+        CALLGRIND_TOGGLE_COLLECT;
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
         std::printf("%lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
@@ -65,7 +79,9 @@ void addControls(QWidget& window) {
         control->setVisible(visible);
     };
     for (const Description::Item& item : Description::Controls) {
-        const QString caption = item.caption ? QString::fromUtf8(item.caption->english) : QString();
+        const QString caption =
+            item.caption ? QString::fromStdString(hexconv::Translations::text(*item.caption))
+                         : QString();
         switch (item.kind) {
         case Description::Kind::OptionButton:
             place(new QRadioButton(caption, &window), item);
@@ -92,12 +108,25 @@ void addControls(QWidget& window) {
 
 int main(int argc, char* argv[]) {
     const bool stay = argc > 1 && std::strcmp(argv[1], "--stay") == 0;
+#if !defined(EMPTY_WINDOW) && !defined(PLAIN_CONTROLS)
+    Catalogue::load(QLocale::system().uiLanguages());
+#endif
     QApplication application(argc, argv);
+#if !defined(EMPTY_WINDOW) && !defined(PLAIN_CONTROLS)
+    Catalogue::install();
+#endif
 #if defined(EMPTY_WINDOW) || defined(PLAIN_CONTROLS)
     QWidget window;
     window.setWindowTitle(QStringLiteral("Hex Converter"));
     window.setFixedSize(301, 158);
 #ifdef PLAIN_CONTROLS
+    // The captions the user reads, in the locale's language: text of another script costs its
+    // font whichever program draws it.
+    std::vector<std::string> languages;
+    for (const QString& language : QLocale::system().uiLanguages()) {
+        languages.push_back(language.toStdString());
+    }
+    hexconv::Translations::choose(languages);
     addControls(window);
 #endif
 #else
