@@ -9,15 +9,31 @@
 #include <algorithm>
 #include <array>
 
-// Started at the first annotation, after the window's first paint.
+namespace {
+
+template <typename Function> Function lookUp(HMODULE library, const char* name) {
+    // Through void (*)(), which any function pointer converts from and to without a warning.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
+
+} // namespace
+
+// Started at the first annotation, after the window's first paint: COM's library is loaded only
+// then, from the system folder.
 void Annotations::start() {
     started_ = true;
+    com_ = LoadLibraryExW(L"ole32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const auto initialize = lookUp<decltype(&CoInitializeEx)>(com_, "CoInitializeEx");
+    const auto create = lookUp<decltype(&CoCreateInstance)>(com_, "CoCreateInstance");
+    uninitialize_ = lookUp<decltype(&CoUninitialize)>(com_, "CoUninitialize");
+    if (initialize == nullptr || create == nullptr || uninitialize_ == nullptr) {
+        return;
+    }
     // The window's thread is a single-threaded apartment; S_FALSE: it was one already.
-    const HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    comStarted_ = SUCCEEDED(started);
+    comStarted_ = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
     void* services = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_IAccPropServices, &services))) {
+    if (SUCCEEDED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                         &services))) {
         services_ = static_cast<IAccPropServices*>(services);
     }
 }
@@ -32,7 +48,10 @@ Annotations::~Annotations() {
         services_->Release();
     }
     if (comStarted_) {
-        CoUninitialize();
+        uninitialize_();
+    }
+    if (com_ != nullptr) {
+        FreeLibrary(com_);
     }
 }
 

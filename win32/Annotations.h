@@ -31,6 +31,8 @@ private:
 
     IAccPropServices* services_ = nullptr;
     bool started_ = false;
+    HMODULE com_ = nullptr;
+    void(WINAPI* uninitialize_)() = nullptr;
     bool comStarted_ = false;
     std::vector<HWND> annotated_;
 };

@@ -116,7 +116,10 @@ struct UnicodeData::Icu {
 };
 
 UnicodeData::UnicodeData() {
-    // Only from the system folder: a DLL of that name beside the program is never loaded.
+    // Only from the system folder: a DLL of that name beside the program is never loaded. Both
+    // are loaded here, when a text is first described, not as the program starts.
+    normalizer_ = LoadLibraryExW(L"normaliz.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    normalizeString_ = lookUp<decltype(&NormalizeString)>(normalizer_, "NormalizeString");
     HMODULE library = LoadLibraryExW(L"icu.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (library == nullptr) {
         return;
@@ -139,6 +142,9 @@ UnicodeData::UnicodeData() {
 UnicodeData::~UnicodeData() {
     if (icu_ != nullptr) {
         FreeLibrary(icu_->library);
+    }
+    if (normalizer_ != nullptr) {
+        FreeLibrary(normalizer_);
     }
 }
 
@@ -222,12 +228,14 @@ std::u32string UnicodeData::normalised(const std::u32string& cluster) const {
             return Utf16::toUtf32(out);
         }
     }
-    const int estimate = NormalizeString(NormalizationC, units.data(), size, nullptr, 0);
+    const int estimate = normalizeString_ != nullptr
+                             ? normalizeString_(NormalizationC, units.data(), size, nullptr, 0)
+                             : 0;
     if (estimate <= 0) {
         return cluster;
     }
     std::wstring out(static_cast<std::size_t>(estimate), L'\0');
-    const int length = NormalizeString(NormalizationC, units.data(), size, out.data(), estimate);
+    const int length = normalizeString_(NormalizationC, units.data(), size, out.data(), estimate);
     if (length <= 0) {
         return cluster;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <windows.h>
+
 #include <memory>
 #include <string>
 
@@ -31,4 +33,6 @@ private:
 
     struct Icu;
     std::unique_ptr<Icu> icu_;
+    HMODULE normalizer_ = nullptr;
+    int(WINAPI* normalizeString_)(NORM_FORM, LPCWSTR, int, LPWSTR, int) = nullptr;
 };

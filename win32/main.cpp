@@ -9,6 +9,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cwchar>
 #include <exception>
 #include <optional>
 #include <string>
@@ -18,12 +19,22 @@ namespace {
 // The value of --code-page N or --code-page=N on the program's own command line, the last one
 // given; every other argument is ignored.
 std::optional<std::wstring> codePageOption() {
-    int count = 0;
-    LPWSTR* const arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (arguments == nullptr) {
+    const std::wstring option = L"--code-page";
+    // The shell's library, which splits the command line, is loaded only where the option may be.
+    if (std::wcsstr(GetCommandLineW(), option.c_str()) == nullptr) {
         return std::nullopt;
     }
-    const std::wstring option = L"--code-page";
+    HMODULE shell = LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const auto split = reinterpret_cast<decltype(&CommandLineToArgvW)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(shell, "CommandLineToArgvW")));
+    int count = 0;
+    LPWSTR* const arguments = split != nullptr ? split(GetCommandLineW(), &count) : nullptr;
+    if (arguments == nullptr) {
+        if (shell != nullptr) {
+            FreeLibrary(shell);
+        }
+        return std::nullopt;
+    }
     std::optional<std::wstring> value;
     for (int i = 1; i < count; ++i) {
         const std::wstring argument = arguments[i];
@@ -34,6 +45,7 @@ std::optional<std::wstring> codePageOption() {
         }
     }
     LocalFree(static_cast<HLOCAL>(arguments));
+    FreeLibrary(shell);
     return value;
 }
 
