@@ -28,11 +28,29 @@ std::string patternOf(const MessageText& message) {
 
 } // namespace
 
+// The catalogues are per language, not per territory: "de-DE" and "de_AT.UTF-8" are German. But
+// Chinese is written in two scripts, Traditional where a name says so or names Taiwan, Hong Kong
+// or Macao, Simplified otherwise; Portuguese has a catalogue for Brazil's alone, so that a user in
+// Portugal gets the next language they list; and Hebrew keeps its old code "iw" too.
+std::string Translations::catalogueFor(std::string_view name) {
+    const LocaleName locale = LocaleName::parse(name);
+    if (locale.language == "zh") {
+        const bool traditional =
+            locale.script == "Hant" ||
+            (locale.script.empty() &&
+             (locale.territory == "TW" || locale.territory == "HK" || locale.territory == "MO"));
+        return traditional ? "zh_TW" : "zh_CN";
+    }
+    if (locale.language == "pt" && locale.territory == "BR") {
+        return "pt_BR";
+    }
+    return locale.language == "iw" ? "he" : locale.language;
+}
+
 void Translations::choose(const std::vector<std::string>& wanted) {
     spoken() = nullptr;
     for (const std::string& name : wanted) {
-        // The catalogues are per language, not per territory: "de-DE" and "de_AT.UTF-8" are German.
-        const std::string code = LocaleName::parse(name).language;
+        const std::string code = catalogueFor(name);
         // English is the program's own language: a user who prefers it gets it, whatever else
         // the list goes on to name. C and POSIX are the system's English.
         if (code == "en" || code == "c" || code == "posix") {

@@ -32,6 +32,9 @@ public:
     // "C"): from now on the program speaks the first it ships, or English where English, C or
     // POSIX comes before any such.
     static void choose(const std::vector<std::string>& wanted);
+    // The code of the catalogue that a UI language asks for: "de" for "de_AT.UTF-8", "zh_TW" for
+    // "zh-Hant", "pt_BR" for "pt-BR" but "pt" (none) for "pt_PT", "he" for "iw".
+    static std::string catalogueFor(std::string_view name);
     // The language spoken ("de"), or empty for English.
     static std::string_view language();
     // A text in the language spoken, UTF-8.

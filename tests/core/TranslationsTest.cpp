@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Translations.h"
 #include "Languages.h"
+#include "TableFile.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,18 @@ TEST(Translations, TheFirstShippedLanguageUnlessEnglishComesFirst) {
         Translations::choose(each.wanted);
         EXPECT_EQ(Translations::language(), each.spoken) << testing::PrintToString(each.wanted);
     }
+    Translations::choose({});
+}
+
+TEST(Translations, EachUiLanguageAsksForItsCatalogue) {
+    for (const auto& row : hexconv::tableRows("language-choices.tsv")) {
+        EXPECT_EQ(Translations::catalogueFor(hexconv::asciiOf(row.at(0))),
+                  hexconv::asciiOf(row.at(1)))
+            << hexconv::asciiOf(row.at(0));
+    }
+    // Portugal's Portuguese has no catalogue: the next language counts.
+    Translations::choose({"pt_PT.UTF-8", "pl_PL"});
+    EXPECT_EQ(Translations::language(), "pl");
     Translations::choose({});
 }
 
