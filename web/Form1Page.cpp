@@ -9,6 +9,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <string>
 
 using emscripten::val;
@@ -53,7 +54,9 @@ Form1Page::Form1Page(hexconv::CodePage codePage)
       description_(document_.call<val>("getElementById", val("Text1-description"))),
       failureBox_(document_, [this] { dialogClosed(); }), form_(*this, codePage) {
     document_.set("title", Description::Title);
-    const std::string language(hexconv::Translations::language());
+    // As a language tag: "pt-BR" for the catalogue pt_BR.
+    std::string language(hexconv::Translations::language());
+    std::replace(language.begin(), language.end(), '_', '-');
     document_["documentElement"].set("lang", language.empty() ? "en" : language);
     adopt();
     listen();
