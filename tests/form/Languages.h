@@ -33,6 +33,8 @@ inline const std::vector<Language>& shippedLanguages() {
         {"it", "Copia", "&Annulla", "\xc2\xabg\xc2\xbb", "Carattere", "Tipo non corrispondente"},
         {"pl", "Kopiuj", "&Cofnij", "\xe2\x80\x9eg\xe2\x80\x9d", "Znak",
          "Niezgodno\xc5\x9b\xc4\x87 typ\xc3\xb3w"},
+        {"pt_BR", "Copiar", "&Desfazer", "\xe2\x80\x9cg\xe2\x80\x9d", "Caractere",
+         "Tipos incompat\xc3\xadveis"},
         // Russian desktops' "Копировать" is wider than the button: "В буфер", to the clipboard.
         {"ru", "\xd0\x92 \xd0\xb1\xd1\x83\xd1\x84\xd0\xb5\xd1\x80",
          "&\xd0\x9e\xd1\x82\xd0\xbc\xd0\xb5\xd0\xbd\xd0\xb8\xd1\x82\xd1\x8c "

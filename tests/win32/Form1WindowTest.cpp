@@ -587,7 +587,7 @@ decltype(&GetUserPreferredUILanguages) __imp_GetUserPreferredUILanguages = &pref
 
 // Every display language the user lists is read: the first shipped one is spoken.
 TEST(Win32UserLanguage, EveryDisplayLanguageCounts) {
-    displayLanguages = std::wstring(L"pt-BR\0tlh\0fr-CA\0de-DE\0", 24);
+    displayLanguages = std::wstring(L"pt-PT\0tlh\0fr-CA\0de-DE\0", 24);
     hexconv::Translations::choose(Catalogue::userLanguages());
     EXPECT_EQ(hexconv::Translations::language(), "fr");
     displayLanguages.clear();
