@@ -30,7 +30,7 @@ inline const std::vector<Language>& shippedLanguages() {
          "No coinciden los tipos"},
         {"fr", "Copier", "&Annuler", "\xc2\xab\xc2\xa0g\xc2\xa0\xc2\xbb", "Caract\xc3\xa8re",
          "Incompatibilit\xc3\xa9 de type"},
-        {"it", "Copia", "&Annulla", "\xc2\xabg\xc2\xbb", "Carattere", "Tipo non corrispondente"},
+        {"it", "Copia", "Ann&ulla", "\xc2\xabg\xc2\xbb", "Carattere", "Tipo non corrispondente"},
         {"pl", "Kopiuj", "&Cofnij", "\xe2\x80\x9eg\xe2\x80\x9d", "Znak",
          "Niezgodno\xc5\x9b\xc4\x87 typ\xc3\xb3w"},
         {"pt_BR", "Copiar", "&Desfazer", "\xe2\x80\x9cg\xe2\x80\x9d", "Caractere",
