@@ -121,6 +121,13 @@ TEST_F(Win32StartUp, HasItsTitleFrameIconFontAndTwipsLayout) {
     ReleaseDC(form->handle(), context);
 }
 
+// What the buttons' names for screen readers need is started once the window is painted: the
+// thread's COM apartment (Wine itself has no Dynamic Annotation to name them with).
+TEST_F(Win32StartUp, StartsComForTheScreenReadersNames) {
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE);
+    CoUninitialize();
+}
+
 // At each common monitor resolution every control stands at its twips rounded to the nearest
 // pixel, the font is 8.25 points rounded to the nearest pixel, the window moves where Windows
 // suggests, and the font of the resolution before is deleted.
