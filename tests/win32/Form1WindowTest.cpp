@@ -126,6 +126,10 @@ TEST_F(Win32StartUp, HasItsTitleFrameIconFontAndTwipsLayout) {
 TEST_F(Win32StartUp, StartsComForTheScreenReadersNames) {
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE);
     CoUninitialize();
+    // Closed, the window leaves the thread as it found it.
+    form.reset();
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
+    CoUninitialize();
 }
 
 // At each common monitor resolution every control stands at its twips rounded to the nearest
