@@ -4,7 +4,7 @@ BUILD_DIR  ?= build
 BUILD_TYPE ?= Release
 
 .PHONY: all deps configure build test translations run install lint bench bench-deps sanitize fuzz package \
-	reproducible-check screenshot test-data code-pages windows-configure windows windows-run windows-check web-configure web web-run web-check web-bench windows-bench \
+	reproducible-check screenshot language-screenshots test-data code-pages windows-configure windows windows-run windows-check web-configure web web-run web-check web-bench windows-bench \
 	clean
 
 all: build
@@ -83,10 +83,17 @@ reproducible-check: package
 	@cmp $(BUILD_DIR)/*.deb $(REPRO_DIR)/*.deb
 	@echo "reproducible: $$(cd $(BUILD_DIR) && ls *.deb) is the same from both build folders"
 
+# The window in every language on every platform, one image each (linux.png, windows.png,
+# web.png in $(BUILD_DIR)/language-screenshots), to look at.
+language-screenshots: build windows web
+	@scripts/install-deps xvfb xauth xdotool imagemagick openbox
+	@scripts/language-screenshots $(BUILD_DIR)/language-screenshots $(BUILD_DIR)/ui/hex-converter \
+		$(WINDOWS_DIR) $(WEB_DIR)/web/site
+
 # docs/screenshot.png: the built program under Xvfb, with one conversion made.
 screenshot: build
 	@scripts/install-deps xvfb xauth xdotool imagemagick openbox
-	@scripts/screenshot $(BUILD_DIR)/ui/hex-converter docs/screenshot.png
+	@scripts/screenshot docs/screenshot.png $(BUILD_DIR)/ui/hex-converter
 
 # The whole suite, window tests included, under AddressSanitizer (with leak checking) and
 # UndefinedBehaviorSanitizer, in a build folder of its own. The test binaries also run at build

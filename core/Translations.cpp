@@ -71,6 +71,11 @@ std::string_view Translations::language() {
     return spoken() != nullptr ? spoken()->code : "";
 }
 
+bool Translations::rightToLeft() {
+    const std::string_view code = language();
+    return code == "ar" || code == "he";
+}
+
 std::string Translations::text(const MessageText& message,
                                const std::vector<MessageArgument>& arguments) {
     return MessageText::compose(message, arguments, &patternOf);

@@ -37,6 +37,9 @@ public:
     static std::string catalogueFor(std::string_view name);
     // The language spoken ("de"), or empty for English.
     static std::string_view language();
+    // Whether the language spoken is written from right to left (Arabic, Hebrew): every front
+    // end then mirrors the window, as its platform mirrors its own windows.
+    static bool rightToLeft();
     // A text in the language spoken, UTF-8.
     static std::string text(const MessageText& message,
                             const std::vector<MessageArgument>& arguments = {});

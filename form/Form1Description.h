@@ -41,6 +41,9 @@ public:
         // ("Copy") or it has none; otherwise its caption.
         std::optional<MessageText> accessibleName;
         Twips place;
+        // A field whose text reads from left to right whatever the language or the text (hex
+        // digits); the other fields take the direction of the text they hold.
+        bool leftToRight;
     };
 
     struct Font {
@@ -75,7 +78,8 @@ public:
         {.kind = Kind::TextBox,
          .name = "Text3",
          .accessibleName = HEXCONV_TRANSLATABLE("Form1", "Hex digits"),
-         .place = {1800, 480, 1215, 375}},
+         .place = {1800, 480, 1215, 375},
+         .leftToRight = true},
         {.kind = Kind::PushButton,
          .name = "Command1",
          .caption = HEXCONV_TRANSLATABLE("Form1", "Calculate"),

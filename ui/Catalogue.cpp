@@ -4,6 +4,7 @@
 #include "Translations.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -15,6 +16,18 @@ namespace {
 std::unique_ptr<QTranslator>& qtCatalogue() {
     static std::unique_ptr<QTranslator> loaded;
     return loaded;
+}
+
+// The program's languages written from right to left lay out every window from right to left,
+// as Qt's own catalogues for them do, whether or not those are installed; -reverse, which Qt has
+// applied before any language, still reverses the direction.
+void applyDirection() {
+    if (QCoreApplication::instance() == nullptr) {
+        return;
+    }
+    static const bool reversed = QGuiApplication::layoutDirection() == Qt::RightToLeft;
+    QGuiApplication::setLayoutDirection(
+        hexconv::Translations::rightToLeft() != reversed ? Qt::RightToLeft : Qt::LeftToRight);
 }
 
 } // namespace
@@ -30,6 +43,7 @@ void Catalogue::load(const QStringList& uiLanguages) {
         }
     }
     hexconv::Translations::choose(wanted);
+    applyDirection();
     std::unique_ptr<QTranslator>& qt = qtCatalogue();
     if (qt && QCoreApplication::instance() != nullptr) {
         QCoreApplication::removeTranslator(qt.get());
@@ -47,9 +61,13 @@ void Catalogue::load(const QStringList& uiLanguages) {
 }
 
 void Catalogue::install() {
+    // First, while Qt's direction is still its own (-reverse), then again over the direction that
+    // Qt reads from its catalogue for the language.
+    applyDirection();
     if (const auto& qt = qtCatalogue()) {
         QCoreApplication::installTranslator(qt.get());
     }
+    applyDirection();
 }
 
 QString Catalogue::text(const hexconv::MessageText& message,

@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 
 using hexconv::Control;
 using hexconv::Field;
@@ -36,7 +37,6 @@ QRect logicalPixels(const Description::Twips& at) {
 
 template <typename Widget> Widget* place(Widget* control, const Description::Item& item) {
     control->setObjectName(QString::fromLatin1(item.name));
-    control->setGeometry(logicalPixels(item.place));
     // Names a screen reader can speak where the caption alone ("Copy", none) says too little.
     if (item.accessibleName) {
         control->setAccessibleName(Catalogue::text(*item.accessibleName));
@@ -53,6 +53,16 @@ QLineEdit* newField(QWidget* parent, Field field) {
     const Description::Item& item = Description::of(field);
     auto* control = place(new QLineEdit(parent), item);
     control->setMaxLength(Form1::inputLimitOf(field));
+    // Single characters and hex digits need neither shaping nor kerning, and without them a
+    // field holding a long paste repaints (as its caret blinks) in a fraction of the time. The
+    // captions keep both: Arabic letters join only where shaped.
+    QFont font = parent->font();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setKerning(false);
+    control->setFont(font);
+    if (item.leftToRight) {
+        control->setLayoutDirection(Qt::LeftToRight);
+    }
     if (Description::isHidden(field)) {
         // The conversions' working storage, out of reach of every key.
         control->setFocusPolicy(Qt::NoFocus);
@@ -79,10 +89,6 @@ QPushButton* newButton(QWidget* parent, Control control) {
 QFont windowFont() {
     QFont font(QString::fromLatin1(Description::WindowFont.face));
     font.setStyleHint(QFont::SansSerif); // where the face is missing, the system's sans-serif
-    // Single characters and hex digits need neither shaping nor kerning, and without them a
-    // field holding a long paste repaints (as its caret blinks) in a fraction of the time.
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    font.setKerning(false);
     constexpr double centipointsPerPoint = 100.0;
     font.setPointSizeF(Description::WindowFont.centipoints / centipointsPerPoint);
     font.setWeight(static_cast<QFont::Weight>(Description::WindowFont.weight));
@@ -132,6 +138,29 @@ Form1Window::Form1Window(hexconv::CodePage codePage, QWidget* parent)
     }
     for (const Field each : {Field::Text1, Field::Text3}) {
         connect(field(each), &QLineEdit::textChanged, this, [this, each] { form_.edited(each); });
+    }
+    connect(field(Field::Text1), &QLineEdit::textChanged, this,
+            [this] { followTextDirection(field(Field::Text1)); });
+    placeControls();
+}
+
+// Where the window is laid out from right to left, each control stands where a mirror puts it.
+void Form1Window::placeControls() {
+    for (std::size_t slot = 0; slot < Description::Slots; ++slot) {
+        controls_[slot]->setGeometry(
+            QStyle::visualRect(layoutDirection(), logicalPixels(Description::ClientArea),
+                               logicalPixels(Description::of(slot).place)));
+    }
+}
+
+// A field written in the window's direction while empty, then in its text's own: a Latin letter
+// reads from left to right in a Hebrew window, a Hebrew one from right to left in an English one.
+void Form1Window::followTextDirection(QLineEdit* field) {
+    const QString text = field->text();
+    if (text.isEmpty()) {
+        field->unsetLayoutDirection();
+    } else {
+        field->setLayoutDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     }
 }
 
@@ -237,6 +266,9 @@ void Form1Window::closeEvent(QCloseEvent* event) {
 
 void Form1Window::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange) {
+        placeControls();
+    }
     if (event->type() == QEvent::PaletteChange ||
         event->type() == QEvent::ApplicationPaletteChange) {
         form_.schemeChanged();

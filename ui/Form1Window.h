@@ -47,6 +47,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void placeControls();
+    static void followTextDirection(QLineEdit* field);
     QLineEdit* field(hexconv::Field field) const;
     OptionButton* option(hexconv::Option option) const;
 

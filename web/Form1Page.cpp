@@ -58,6 +58,8 @@ Form1Page::Form1Page(hexconv::CodePage codePage)
     std::string language(hexconv::Translations::language());
     std::replace(language.begin(), language.end(), '_', '-');
     document_["documentElement"].set("lang", language.empty() ? "en" : language);
+    // A language written from right to left mirrors the page, as the desktop mirrors the window.
+    document_["documentElement"].set("dir", hexconv::Translations::rightToLeft() ? "rtl" : "ltr");
     adopt();
     listen();
     open();
@@ -84,6 +86,21 @@ void Form1Page::adopt() {
             say(control, "ariaLabel", hexconv::Translations::text(*item.accessibleName));
         }
         controls_[slot] = Element(control);
+    }
+    followTextDirection(Field::Text1); // typed before the program started
+}
+
+// A field reads in the page's direction while empty, then in its text's own (the browser's
+// "auto"); the hex digits always from left to right, as the page was written.
+void Form1Page::followTextDirection(Field field) {
+    if (Description::of(field).leftToRight) {
+        return;
+    }
+    val control = element(field);
+    if (control["value"]["length"].as<int>() == 0) {
+        control.call<void>("removeAttribute", val("dir"));
+    } else {
+        control.call<void>("setAttribute", val("dir"), val("auto"));
     }
 }
 
@@ -135,7 +152,10 @@ void Form1Page::listen() {
             break;
         case Description::Kind::TextBox: {
             const Field field = *Description::fieldOf(control);
-            PageListener::listen(target, "input", [this, field] { form_.edited(field); });
+            PageListener::listen(target, "input", [this, field] {
+                followTextDirection(field);
+                form_.edited(field);
+            });
             // Enter inserts no line break.
             PageListener::listen(target, "beforeinput", [](const val& event) {
                 return event["inputType"].as<std::string>() == "insertLineBreak";
@@ -171,6 +191,7 @@ void Form1Page::replaceText(Field field, const std::u32string& text) {
     control.set("value", wide(text));
     const val end = control["value"]["length"];
     control.call<void>("setSelectionRange", end, end);
+    followTextDirection(field);
 }
 
 void Form1Page::setBackgroundColour(Field field, SystemColour colour) {

@@ -48,6 +48,7 @@ private:
     void open();
     void listen();
     void dialogClosed();
+    void followTextDirection(hexconv::Field field);
 
     emscripten::val document_;
     hexconv::Form1Controls<Element> controls_;

@@ -17,6 +17,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 using Description = hexconv::Form1Description;
 using hexconv::Control;
@@ -79,9 +80,11 @@ std::string markup() {
             const Field field = *std::find_if(fields.begin(), fields.end(), [slot](Field each) {
                 return Description::slotOf(each) == slot;
             });
+            // The hex digits read from left to right; the other fields in the page's direction
+            // until they hold a text.
             append(
                 out,
-                {"<textarea", attributes,
+                {"<textarea", attributes, item.leftToRight ? R"( dir="ltr")" : "",
                  R"( rows="1" wrap="off" aria-multiline="false" spellcheck="false" autocapitalize="off")",
                  R"( maxlength=")", std::to_string(hexconv::Form1::inputLimitOf(field)),
                  "\"></textarea>\n"});
@@ -98,22 +101,42 @@ std::string markup() {
 }
 
 std::string place(const std::string& selector, const Description::Twips& at) {
-    // CSS pixels are 96 to the inch, as the layout's pixels are.
+    // CSS pixels are 96 to the inch, as the layout's pixels are. Where the page reads from right
+    // to left, each control stands as far from the right edge.
     const Description::Pixels pixels = Description::pixels(at, 96);
-    return selector + " {\n    left: " + std::to_string(pixels.left) +
-           "px;\n    top: " + std::to_string(pixels.top) +
+    const std::string left = std::to_string(pixels.left);
+    return selector + " {\n    left: " + left + "px;\n    top: " + std::to_string(pixels.top) +
            "px;\n    width: " + std::to_string(pixels.width) +
-           "px;\n    height: " + std::to_string(pixels.height) + "px;\n}\n";
+           "px;\n    height: " + std::to_string(pixels.height) + "px;\n}\n:root[dir=\"rtl\"] " +
+           selector + " {\n    left: auto;\n    right: " + left + "px;\n}\n";
 }
 
 std::string style() {
     const Description::Font& font = Description::WindowFont;
     // The window's font, which the failure box takes too.
-    std::string out = "body {\n    font-family: " + std::string(font.face) +
-                      ", Verdana, \"DejaVu Sans\", sans-serif;\n    font-size: calc(" +
-                      std::to_string(font.centipoints) +
-                      "pt / 100);\n    font-weight: " + std::to_string(font.weight) + ";\n}\n" +
-                      place("#Form1", Description::ClientArea);
+    const std::string face = font.face;
+    const std::string standIns = R"(Verdana, "DejaVu Sans")";
+    std::string out = "body {\n    font-family: " + face + ", " + standIns + ", sans-serif" +
+                      ";\n    font-size: calc(" + std::to_string(font.centipoints) +
+                      "pt / 100);\n    font-weight: " + std::to_string(font.weight) + ";\n}\n";
+    // Faces with the scripts that the window's face and its stand-ins lack, on Windows, macOS and
+    // Linux, after them: the Han characters in the shapes of the language that the page speaks.
+    constexpr std::array<std::pair<const char*, const char*>, 5> scriptFaces = {{
+        {"ja",
+         R"("Yu Gothic UI", Meiryo, "Hiragino Sans", "Noto Sans CJK JP", "WenQuanYi Micro Hei")"},
+        {"ko",
+         R"("Malgun Gothic", "Apple SD Gothic Neo", "Noto Sans CJK KR", "WenQuanYi Micro Hei")"},
+        {"zh-CN",
+         R"("Microsoft YaHei UI", "PingFang SC", "Noto Sans CJK SC", "WenQuanYi Micro Hei")"},
+        {"zh-TW",
+         R"("Microsoft JhengHei UI", "PingFang TC", "Noto Sans CJK TC", "WenQuanYi Micro Hei")"},
+        {"th", R"("Leelawadee UI", Thonburi, "Noto Sans Thai", Loma)"},
+    }};
+    for (const auto& [language, faces] : scriptFaces) {
+        append(out, {":root:lang(", language, ") body {\n    font-family: ", face, ", ", standIns,
+                     ", ", faces, ", sans-serif;\n}\n"});
+    }
+    out += place("#Form1", Description::ClientArea);
     for (std::size_t slot = 0; slot < Description::Slots; ++slot) {
         const Description::Item& item = Description::of(slot);
         const std::string name = item.name;

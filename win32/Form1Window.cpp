@@ -7,13 +7,16 @@
 #include "FailureReport.h"
 #include "Form1Description.h"
 #include "TextColour.h"
+#include "Translations.h"
 #include "Utf16.h"
 #include "WindowFont.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 using hexconv::Control;
 using hexconv::Field;
@@ -106,9 +109,12 @@ Form1Window::Form1Window(HINSTANCE instance, hexconv::CodePage codePage)
     if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         throw std::runtime_error("The window class could not be registered.");
     }
-    window_ =
-        CreateWindowExW(0, className, title().c_str(), windowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    // Mirrored where the language is written from right to left, as Windows mirrors its own
+    // windows: the controls inherit the layout.
+    const DWORD layout = hexconv::Translations::rightToLeft() ? WS_EX_LAYOUTRTL : 0;
+    window_ = CreateWindowExW(layout, className, title().c_str(), windowStyle, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                              instance, this);
     if (window_ == nullptr) {
         throw std::runtime_error("The window could not be created.");
     }
@@ -147,6 +153,7 @@ void Form1Window::createControls(HINSTANCE instance) {
 
     for (const Field each : hexconv::Form1Controls<HWND>::Fields) {
         limitInput(fieldHandle(each), Form1::inputLimitOf(each));
+        followTextDirection(each);
     }
     for (const Control each : {Control::Command1, Control::Command2, Control::Command3}) {
         SetWindowSubclass(controlHandle(each), &Form1Window::buttonProcedure, buttonSubclass,
@@ -156,7 +163,13 @@ void Form1Window::createControls(HINSTANCE instance) {
 
 void Form1Window::applyDpi(UINT dpi) {
     // The new font before the old one goes: a control must never be left holding a deleted font.
-    auto font = std::make_unique<WindowFont>(dpi);
+    std::wstring captions;
+    for (const auto& item : Description::Controls) {
+        if (item.caption) {
+            captions += Catalogue::text(*item.caption);
+        }
+    }
+    auto font = std::make_unique<WindowFont>(dpi, captions);
     for (std::size_t i = 0; i < Description::Slots; ++i) {
         const Description::Pixels at =
             Description::pixels(Description::of(i).place, static_cast<int>(dpi));
@@ -357,6 +370,7 @@ void Form1Window::handleCommand(HWND control, WORD notification) {
         break;
     case EN_CHANGE:
         if (const std::optional<Field> field = Description::fieldOf(*from)) {
+            followTextDirection(*field);
             form_.edited(*field);
         }
         break;
@@ -529,6 +543,32 @@ void Form1Window::reportFailure(const std::exception_ptr& failure) {
 }
 
 void Form1Window::showFailure(HWND owner, const std::exception_ptr& failure) {
+    const UINT direction = hexconv::Translations::rightToLeft() ? MB_RTLREADING | MB_RIGHT : 0;
     MessageBoxW(owner, Utf16::fromUtf8(hexconv::FailureReport(failure).text()).c_str(),
-                title().c_str(), MB_OK | MB_ICONERROR);
+                title().c_str(), MB_OK | MB_ICONERROR | direction);
+}
+
+// A field reads in the window's direction while empty, then in its text's own: a Latin letter
+// from left to right in a Hebrew window, a Hebrew one from right to left in an English one; the
+// hex digits always from left to right. A field is mirrored for right to left.
+void Form1Window::followTextDirection(Field field) {
+    HWND control = fieldHandle(field);
+    const std::wstring text = Utf16::fromUtf32(readText(field));
+    bool rightToLeft = (GetWindowLongPtrW(window_, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+    if (Description::of(field).leftToRight) {
+        rightToLeft = false;
+    } else if (!text.empty()) {
+        std::vector<WORD> types(text.size());
+        GetStringTypeW(CT_CTYPE2, text.c_str(), static_cast<int>(text.size()), types.data());
+        const auto strong = std::find_if(types.begin(), types.end(), [](WORD type) {
+            return type == C2_LEFTTORIGHT || type == C2_RIGHTTOLEFT;
+        });
+        rightToLeft = strong != types.end() && *strong == C2_RIGHTTOLEFT;
+    }
+    const LONG_PTR style = GetWindowLongPtrW(control, GWL_EXSTYLE);
+    const LONG_PTR wanted = rightToLeft ? style | WS_EX_LAYOUTRTL : style & ~WS_EX_LAYOUTRTL;
+    if (wanted != style) {
+        SetWindowLongPtrW(control, GWL_EXSTYLE, wanted);
+        InvalidateRect(control, nullptr, TRUE);
+    }
 }

@@ -86,6 +86,7 @@ private:
     }
     void applyDpi(UINT dpi);
     static void limitInput(HWND field, int limit);
+    void followTextDirection(hexconv::Field field);
 
     HINSTANCE instance_;
     HWND window_ = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "Catalogue.h"
 #include "ControlPlaces.h"
 #include "Form1Fixture.h"
+#include "Languages.h"
 #include "LayoutCheck.h"
 #include "UserStories.h"
 
@@ -36,7 +38,11 @@ TEST_F(WindowLayout, PlacesEveryControlAtItsPosition) {
         ASSERT_NE(control, nullptr) << c.name;
         EXPECT_EQ(control->geometry(), QRect(c.left, c.top, c.width, c.height)) << c.name;
         EXPECT_TRUE(control->isVisible()) << c.name;
-        EXPECT_EQ(control->font(), form->font()) << c.name;
+        // The window's font, which the fields draw without shaping or kerning.
+        QFont font = control->font();
+        font.setStyleStrategy(form->font().styleStrategy());
+        font.setKerning(form->font().kerning());
+        EXPECT_EQ(font, form->font()) << c.name;
         if (auto* b = qobject_cast<QAbstractButton*>(control)) {
             EXPECT_EQ(b->text(), c.caption) << c.name;
         }
@@ -104,8 +110,35 @@ TEST(StartUpUnshown, AWindowShownWithoutActivationOpensInCharacterMode) {
 
 using Keyboard = Form1Fixture;
 
-// The shared stories as Qt's events play them: mouse clicks, keys typed, Tab, Backtab, arrows.
-class Story : public Form1Fixture, public testing::WithParamInterface<hexconv::UserStory> {};
+// The shared stories as Qt's events play them: mouse clicks, keys typed, Tab, Backtab, arrows;
+// and again in a window mirrored for a language written from right to left, where they go the
+// same way.
+class Story : public Form1Fixture, public testing::WithParamInterface<hexconv::UserStory> {
+protected:
+    void SetUp() override {
+        if (mirrored()) {
+            const auto& languages = shippedLanguages();
+            const auto rightToLeft =
+                std::find_if(languages.begin(), languages.end(),
+                             [](const Language& each) { return each.rightToLeft; });
+            ASSERT_NE(rightToLeft, languages.end());
+            Catalogue::load({QString::fromLatin1(rightToLeft->code)});
+            Catalogue::install();
+        }
+        Form1Fixture::SetUp();
+        ASSERT_EQ(form->isRightToLeft(), mirrored());
+    }
+    void TearDown() override {
+        Form1Fixture::TearDown();
+        Catalogue::load({QStringLiteral("en")});
+        Catalogue::install();
+    }
+    static bool mirrored() {
+        return std::string_view(
+                   testing::UnitTest::GetInstance()->current_test_info()->test_suite_name())
+            .starts_with("Mirrored");
+    }
+};
 
 TEST_P(Story, LeavesTheFocusModeTextsAndSelection) {
     using Kind = hexconv::UserStep::Kind;
@@ -144,6 +177,8 @@ TEST_P(Story, LeavesTheFocusModeTextsAndSelection) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SharedStories, Story, testing::ValuesIn(hexconv::userStories()),
+                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(MirroredStories, Story, testing::ValuesIn(hexconv::userStories()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Keyboard, ShiftTabAlsoMovesBackwards) {

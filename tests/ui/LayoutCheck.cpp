@@ -9,13 +9,15 @@
 namespace {
 
 // The part of a control that is drawn: an option button's indicator and caption, otherwise the
-// whole control. (The design lets an option button's rectangle touch the field beside it.)
+// whole control; in a window laid out from right to left, from the control's right edge. (The
+// design lets an option button's rectangle touch the field beside it.)
 QRect drawnRect(const QWidget& control) {
     if (const auto* option = qobject_cast<const QRadioButton*>(&control)) {
         const int width = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
                           option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) +
                           option->fontMetrics().horizontalAdvance(option->text());
-        return QRect(option->pos(), QSize(width, option->height()));
+        return QStyle::visualRect(option->layoutDirection(), option->geometry(),
+                                  QRect(option->pos(), QSize(width, option->height())));
     }
     return control.geometry();
 }
