@@ -71,6 +71,12 @@ std::string_view Translations::language() {
     return spoken() != nullptr ? spoken()->code : "";
 }
 
+std::string Translations::languageTag() {
+    std::string tag(language().empty() ? "en" : language());
+    std::replace(tag.begin(), tag.end(), '_', '-');
+    return tag;
+}
+
 bool Translations::rightToLeft() {
     const std::string_view code = language();
     return code == "ar" || code == "he";

@@ -37,6 +37,8 @@ public:
     static std::string catalogueFor(std::string_view name);
     // The language spoken ("de"), or empty for English.
     static std::string_view language();
+    // The language spoken as a language tag names it: "pt-BR" for the catalogue pt_BR, "en".
+    static std::string languageTag();
     // Whether the language spoken is written from right to left (Arabic, Hebrew): every front
     // end then mirrors the window, as its platform mirrors its own windows.
     static bool rightToLeft();

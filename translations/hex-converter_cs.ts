@@ -289,6 +289,13 @@ Kódová stránka: %2</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Converts a character to its two hex digits and back</source>
+        <translation>Převádí jeden znak na jeho dvě šestnáctkové číslice a zpět</translation>
+    </message>
+</context>
+<context>
     <name>StartupMessages</name>
     <message>
         <source>an X11 display (DISPLAY is not set)</source>

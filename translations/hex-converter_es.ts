@@ -289,6 +289,13 @@ Página de códigos: %2</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Converts a character to its two hex digits and back</source>
+        <translation>Convertir un carácter en sus dos dígitos hexadecimales y viceversa</translation>
+    </message>
+</context>
+<context>
     <name>StartupMessages</name>
     <message>
         <source>an X11 display (DISPLAY is not set)</source>

@@ -289,6 +289,13 @@ Page de codes&#xa0;: %2</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Converts a character to its two hex digits and back</source>
+        <translation>Convertir un caractère en ses deux chiffres hexadécimaux et inversement</translation>
+    </message>
+</context>
+<context>
     <name>StartupMessages</name>
     <message>
         <source>an X11 display (DISPLAY is not set)</source>

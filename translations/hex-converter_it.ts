@@ -289,6 +289,13 @@ Tabella codici: %2</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Converts a character to its two hex digits and back</source>
+        <translation>Convertire un carattere nelle sue due cifre esadecimali e viceversa</translation>
+    </message>
+</context>
+<context>
     <name>StartupMessages</name>
     <message>
         <source>an X11 display (DISPLAY is not set)</source>

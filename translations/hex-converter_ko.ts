@@ -289,6 +289,13 @@ Code page: %2</source>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Converts a character to its two hex digits and back</source>
+        <translation>문자 하나와 두 자리 16진수를 서로 변환합니다</translation>
+    </message>
+</context>
+<context>
     <name>StartupMessages</name>
     <message>
         <source>an X11 display (DISPLAY is not set)</source>

@@ -289,6 +289,13 @@ Kodų lentelė: %2</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Converts a character to its two hex digits and back</source>
+        <translation>Paverčia vieną simbolį dviem šešioliktainiais skaitmenimis ir atvirkščiai</translation>
+    </message>
+</context>
+<context>
     <name>StartupMessages</name>
     <message>
         <source>an X11 display (DISPLAY is not set)</source>

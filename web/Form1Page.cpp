@@ -54,10 +54,12 @@ Form1Page::Form1Page(hexconv::CodePage codePage)
       description_(document_.call<val>("getElementById", val("Text1-description"))),
       failureBox_(document_, [this] { dialogClosed(); }), form_(*this, codePage) {
     document_.set("title", Description::Title);
-    // As a language tag: "pt-BR" for the catalogue pt_BR.
-    std::string language(hexconv::Translations::language());
-    std::replace(language.begin(), language.end(), '_', '-');
-    document_["documentElement"].set("lang", language.empty() ? "en" : language);
+    document_["documentElement"].set("lang", hexconv::Translations::languageTag());
+    // The manifest in the same language, for a browser that installs the page as an app.
+    if (const std::string_view language = hexconv::Translations::language(); !language.empty()) {
+        document_.call<val>("querySelector", val("link[rel=manifest]"))
+            .set("href", "manifest-" + std::string(language) + ".webmanifest");
+    }
     // A language written from right to left mirrors the page, as the desktop mirrors the window.
     document_["documentElement"].set("dir", hexconv::Translations::rightToLeft() ? "rtl" : "ltr");
     adopt();

@@ -3,8 +3,8 @@
 // draws it before any script has run: the markup of every control, in English and as the window
 // opens (in character mode), into index.html; where each stands and the window's font into
 // page.css, whose Content-Security-Policy allows no style in the markup. The program adopts
-// these elements when it starts.
-// Usage: write_page INDEX_TEMPLATE INDEX STYLE_TEMPLATE STYLE
+// these elements when it starts. And the manifest, in English and in every language.
+// Usage: write_page INDEX_TEMPLATE INDEX STYLE_TEMPLATE STYLE MANIFEST_TEMPLATE SITE
 #include "CssColours.h"
 #include "Form1.h"
 #include "Form1Controls.h"
@@ -151,6 +151,18 @@ std::string style() {
            CssColours::of(hexconv::Form1::InactiveBackground) + ";\n}";
 }
 
+// The manifest's words in the language spoken: its tag, its direction and its description.
+std::string manifestWords() {
+    std::string description;
+    for (const char c : hexconv::Translations::text(
+             HEXCONV_TRANSLATABLE("Page", "Converts a character to its two hex digits and back"))) {
+        description += c == '"' ? "\\\"" : c == '\\' ? "\\\\" : std::string(1, c);
+    }
+    return "\"lang\": \"" + hexconv::Translations::languageTag() + "\",\n  \"dir\": \"" +
+           (hexconv::Translations::rightToLeft() ? "rtl" : "ltr") + "\",\n  \"description\": \"" +
+           description + "\",";
+}
+
 // The template with its marker line replaced.
 bool write(const char* from, const char* to, const std::string& marker, const std::string& text) {
     std::string page;
@@ -176,14 +188,25 @@ bool write(const char* from, const char* to, const std::string& marker, const st
 } // namespace
 
 int main(int count, char** arguments) try {
-    if (count != 5) {
-        std::fputs("usage: write_page INDEX_TEMPLATE INDEX STYLE_TEMPLATE STYLE\n", stderr);
+    if (count != 7) {
+        std::fputs("usage: write_page INDEX_TEMPLATE INDEX STYLE_TEMPLATE STYLE MANIFEST_TEMPLATE "
+                   "SITE\n",
+                   stderr);
         return 2;
     }
-    return write(arguments[1], arguments[2], "<!-- Form1 -->", markup()) &&
-                   write(arguments[3], arguments[4], "/* Form1 */", style())
-               ? 0
-               : 1;
+    bool written = write(arguments[1], arguments[2], "<!-- Form1 -->", markup()) &&
+                   write(arguments[3], arguments[4], "/* Form1 */", style());
+    // The manifest in English, and in each language as manifest-CODE.webmanifest.
+    const std::string site = arguments[6];
+    written = written && write(arguments[5], (site + "/manifest.webmanifest").c_str(),
+                               "/* words */", manifestWords());
+    for (const hexconv::Translations::Language& language : hexconv::Translations::shipped()) {
+        hexconv::Translations::choose({language.code});
+        written = written && write(arguments[5],
+                                   (site + "/manifest-" + language.code + ".webmanifest").c_str(),
+                                   "/* words */", manifestWords());
+    }
+    return written ? 0 : 1;
 } catch (const std::exception& failure) {
     std::fprintf(stderr, "write_page: %s\n", failure.what());
     return 1;

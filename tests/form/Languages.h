@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <stdexcept>
 #include <vector>
 
 // The languages the program ships, each with words of its own that a reference outside the
@@ -96,4 +97,14 @@ inline const std::vector<Language>& shippedLanguages() {
          "\xe5\x9e\x8b\xe6\x85\x8b\xe4\xb8\x8d\xe7\xac\xa6\xe5\x90\x88"},
     };
     return languages;
+}
+
+// The first shipped language written from right to left, whose window is mirrored.
+inline const Language& rightToLeftLanguage() {
+    for (const Language& language : shippedLanguages()) {
+        if (language.rightToLeft) {
+            return language;
+        }
+    }
+    throw std::logic_error("no language written from right to left is shipped");
 }

@@ -117,12 +117,7 @@ class Story : public Form1Fixture, public testing::WithParamInterface<hexconv::U
 protected:
     void SetUp() override {
         if (mirrored()) {
-            const auto& languages = shippedLanguages();
-            const auto rightToLeft =
-                std::find_if(languages.begin(), languages.end(),
-                             [](const Language& each) { return each.rightToLeft; });
-            ASSERT_NE(rightToLeft, languages.end());
-            Catalogue::load({QString::fromLatin1(rightToLeft->code)});
+            Catalogue::load({QString::fromLatin1(rightToLeftLanguage().code)});
             Catalogue::install();
         }
         Form1Fixture::SetUp();

@@ -201,12 +201,7 @@ protected:
         const std::string_view suite =
             testing::UnitTest::GetInstance()->current_test_info()->test_suite_name();
         if (suite.starts_with("Mirrored")) {
-            const auto& languages = shippedLanguages();
-            const auto rightToLeft =
-                std::find_if(languages.begin(), languages.end(),
-                             [](const Language& each) { return each.rightToLeft; });
-            ASSERT_NE(rightToLeft, languages.end());
-            hexconv::Translations::choose({rightToLeft->code});
+            hexconv::Translations::choose({rightToLeftLanguage().code});
         }
         Win32Fixture::SetUp();
         ASSERT_EQ((GetWindowLongPtrW(form->handle(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0,
