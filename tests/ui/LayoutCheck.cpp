@@ -28,8 +28,8 @@ std::string name(const QWidget& control) {
 
 } // namespace
 
-std::vector<std::string> LayoutCheck::problems(const QWidget& window) {
-    std::vector<std::string> found;
+std::string LayoutCheck::problems(const QWidget& window) {
+    std::string found;
     std::vector<const QWidget*> visible;
     for (const QObject* child : window.children()) {
         const auto* control = qobject_cast<const QWidget*>(child);
@@ -40,22 +40,22 @@ std::vector<std::string> LayoutCheck::problems(const QWidget& window) {
     for (const QWidget* control : visible) {
         const QRect drawn = drawnRect(*control);
         if (!window.rect().contains(control->geometry())) {
-            found.push_back(name(*control) + " reaches outside the client area");
+            found += name(*control) + " reaches outside the client area\n";
         }
         if (drawn.width() > control->width()) {
-            found.push_back(name(*control) + "'s caption is wider than the control");
+            found += name(*control) + "'s caption is wider than the control\n";
         }
         if (control->fontMetrics().height() > control->height() - 4) {
-            found.push_back(name(*control) + "'s text is taller than the control");
+            found += name(*control) + "'s text is taller than the control\n";
         }
         if (const auto* button = qobject_cast<const QAbstractButton*>(control);
             button != nullptr && !qobject_cast<const QRadioButton*>(control) &&
             button->fontMetrics().horizontalAdvance(button->text()) + 8 > button->width()) {
-            found.push_back(name(*control) + "'s caption does not fit");
+            found += name(*control) + "'s caption does not fit\n";
         }
         for (const QWidget* other : visible) {
             if (control < other && drawn.intersects(drawnRect(*other))) {
-                found.push_back(name(*control) + " overlaps " + name(*other));
+                found += name(*control) + " overlaps " + name(*other) + "\n";
             }
         }
     }

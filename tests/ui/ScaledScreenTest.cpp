@@ -15,8 +15,7 @@ TEST_F(ScaledScreen, WindowIsTwiceTheSizeWithNothingClippedOrOverlapping) {
     ASSERT_DOUBLE_EQ(form->devicePixelRatioF(), 2.0);
     EXPECT_EQ(form->size(), QSize(301, 158));
     EXPECT_EQ(form->grab().size(), QSize(602, 316));
-    const std::vector<std::string> problems = LayoutCheck::problems(*form);
-    EXPECT_TRUE(problems.empty()) << problems.front();
+    EXPECT_EQ(LayoutCheck::problems(*form), "");
 }
 
 TEST_F(ScaledScreen, EveryShippedLanguageFitsItsWindowToo) {
@@ -24,8 +23,7 @@ TEST_F(ScaledScreen, EveryShippedLanguageFitsItsWindowToo) {
         Catalogue::load({QString::fromLatin1(language.code)});
         Form1Window translated;
         translated.show();
-        const std::vector<std::string> problems = LayoutCheck::problems(translated);
-        EXPECT_TRUE(problems.empty()) << language.code << ": " << problems.front();
+        EXPECT_EQ(LayoutCheck::problems(translated), "") << language.code;
     }
     Catalogue::load({QStringLiteral("en")});
 }

@@ -45,38 +45,23 @@ TEST(CommandLineTexts, UsageNamesTheCodePageOwnOptionsAndQtsAndVersionIsTheProje
     EXPECT_EQ(CommandLine::version(), QStringLiteral("hex-converter " HEXCONV_VERSION));
 }
 
-struct TriedCase {
-    const char* name;
-    std::vector<std::string> plugins;
-    std::string x11Display;
-    std::string waylandDisplay;
-    std::string named;
-};
-
-class DisplaysTried : public testing::TestWithParam<TriedCase> {};
-
-TEST_P(DisplaysTried, AreNamedAsTheUserGaveThem) {
-    EXPECT_EQ(StartupMessages::displaysTried(GetParam().plugins, GetParam().x11Display,
-                                             GetParam().waylandDisplay),
-              GetParam().named);
+TEST(DisplaysTried, AreNamedAsTheUserGaveThem) {
+    const struct {
+        std::vector<std::string> plugins;
+        std::string x11Display, waylandDisplay, named;
+    } cases[] = {
+        {{}, ":1", "", "a display"},
+        {{"xcb"}, ":998", "wayland-1", "the X11 display \":998\""},
+        {{"xcb"}, "", "", "an X11 display (DISPLAY is not set)"},
+        {{"wayland"}, ":1", "", "the Wayland display \"wayland-0\""},
+        {{"wayland-egl", "xcb"}, ":1", "w", "the Wayland display \"w\" nor the X11 display \":1\""},
+        {{"eglfs"}, ":1", "", "a display through the \"eglfs\" platform"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(StartupMessages::displaysTried(c.plugins, c.x11Display, c.waylandDisplay),
+                  c.named);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Plugins, DisplaysTried,
-    testing::Values(
-        TriedCase{"NoneNamed", {}, ":1", "", "a display"},
-        TriedCase{"X11Given", {"xcb"}, ":998", "wayland-1", "the X11 display \":998\""},
-        TriedCase{"X11NotSet", {"xcb"}, "", "", "an X11 display (DISPLAY is not set)"},
-        TriedCase{
-            "WaylandDefaultSocket", {"wayland"}, ":1", "", "the Wayland display \"wayland-0\""},
-        TriedCase{"BothInOrder",
-                  {"wayland-egl", "xcb"},
-                  ":1",
-                  "w",
-                  "the Wayland display \"w\" nor the X11 display \":1\""},
-        TriedCase{
-            "OtherPlatform", {"eglfs"}, ":1", "", "a display through the \"eglfs\" platform"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 Q_LOGGING_CATEGORY(startupTestCategory, "qt.qpa.startuptest")
 

@@ -85,9 +85,7 @@ std::wstring accessibleName(HWND control) {
 using Win32StartUp = Win32Fixture;
 
 TEST_F(Win32StartUp, HasItsTitleFrameIconFontAndTwipsLayout) {
-    std::array<wchar_t, 32> title{};
-    GetWindowTextW(form->handle(), title.data(), static_cast<int>(title.size()));
-    EXPECT_EQ(std::wstring(title.data()), L"Hex Converter");
+    EXPECT_EQ(windowText(form->handle()), L"Hex Converter");
     const auto style = GetWindowLongPtrW(form->handle(), GWL_STYLE);
     EXPECT_NE(style & WS_SYSMENU, 0);
     EXPECT_NE(style & WS_MINIMIZEBOX, 0);
@@ -557,18 +555,15 @@ TEST_P(Win32Language, MirroredWhereTheLanguageReadsRightToLeft) {
     ASSERT_EQ(rightToLeft(form->handle()), mirrored);
     RECT client{};
     GetClientRect(form->handle(), &client);
-    std::array<POINT, 2> corners = {{{0, 0}, {client.right, client.bottom}}};
-    for (POINT& corner : corners) {
-        ClientToScreen(form->handle(), &corner);
-    }
-    const LONG clientLeft = std::min(corners[0].x, corners[1].x);
+    POINT clientLeft{mirrored ? client.right : 0, 0};
+    ClientToScreen(form->handle(), &clientLeft);
     const int dpi = static_cast<int>(GetDpiForWindow(form->handle()));
     for (std::size_t i = 0; i < hexconv::Form1Description::Controls.size(); ++i) {
         const auto place =
             hexconv::Form1Description::pixels(hexconv::Form1Description::Controls.at(i).place, dpi);
         RECT drawn{};
         GetWindowRect(control(static_cast<Control>(i)), &drawn);
-        EXPECT_EQ(drawn.left - clientLeft,
+        EXPECT_EQ(drawn.left - clientLeft.x,
                   mirrored ? client.right - place.left - place.width : place.left)
             << hexconv::Form1Description::Controls.at(i).name;
     }
