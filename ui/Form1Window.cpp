@@ -9,6 +9,7 @@
 #include "Form1Description.h"
 #include "OptionButton.h"
 #include "SystemPalette.h"
+#include "Translations.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -53,13 +54,6 @@ QLineEdit* newField(QWidget* parent, Field field) {
     const Description::Item& item = Description::of(field);
     auto* control = place(new QLineEdit(parent), item);
     control->setMaxLength(Form1::inputLimitOf(field));
-    // Single characters and hex digits need neither shaping nor kerning, and without them a
-    // field holding a long paste repaints (as its caret blinks) in a fraction of the time. The
-    // captions keep both: Arabic letters join only where shaped.
-    QFont font = parent->font();
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    font.setKerning(false);
-    control->setFont(font);
     if (item.leftToRight) {
         control->setLayoutDirection(Qt::LeftToRight);
     }
@@ -89,6 +83,13 @@ QPushButton* newButton(QWidget* parent, Control control) {
 QFont windowFont() {
     QFont font(QString::fromLatin1(Description::WindowFont.face));
     font.setStyleHint(QFont::SansSerif); // where the face is missing, the system's sans-serif
+    // Single characters and hex digits need neither shaping nor kerning, and without them a
+    // field holding a long paste repaints (as its caret blinks) in a fraction of the time. Arabic
+    // letters join only where shaped: a language written from right to left keeps shaping.
+    if (!hexconv::Translations::rightToLeft()) {
+        font.setStyleStrategy(QFont::PreferNoShaping);
+    }
+    font.setKerning(false);
     constexpr double centipointsPerPoint = 100.0;
     font.setPointSizeF(Description::WindowFont.centipoints / centipointsPerPoint);
     font.setWeight(static_cast<QFont::Weight>(Description::WindowFont.weight));
