@@ -20,15 +20,19 @@ constexpr hexconv::MessageText copy = HEXCONV_TRANSLATABLE("Form1", "Copy");
 
 // The forms of the user's languages that no platform's own list hands the real programs' tests
 // (which choose from Linux's, Windows' and the browser's lists): a character set and a modifier,
-// an empty name, capitals, POSIX, no list.
+// an empty name, capitals, POSIX, no list; and each as a language tag names it.
 TEST(Translations, TheFirstShippedLanguageUnlessEnglishComesFirst) {
     const struct {
         std::vector<std::string> wanted;
         const char* spoken;
-    } cases[] = {{{"ru_RU.UTF-8@euro"}, "ru"}, {{"", "PL"}, "pl"}, {{"POSIX", "es"}, ""}, {{}, ""}};
+        const char* tag; // as the page names it
+    } cases[] = {{{"ru_RU.UTF-8@euro"}, "ru", "ru"}, {{"", "PL"}, "pl", "pl"},
+                 {{"POSIX", "es"}, "", "en"},        {{}, "", "en"},
+                 {{"pt_BR"}, "pt_BR", "pt-BR"},      {{"zh-Hant"}, "zh_TW", "zh-TW"}};
     for (const auto& each : cases) {
         Translations::choose(each.wanted);
         EXPECT_EQ(Translations::language(), each.spoken) << testing::PrintToString(each.wanted);
+        EXPECT_EQ(Translations::languageTag(), each.tag);
     }
     Translations::choose({});
 }
