@@ -156,11 +156,11 @@ std::string manifestWords() {
     std::string description;
     for (const char c : hexconv::Translations::text(
              HEXCONV_TRANSLATABLE("Page", "Converts a character to its two hex digits and back"))) {
-        description += c == '"' ? "\\\"" : c == '\\' ? "\\\\" : std::string(1, c);
+        description += c == '"' ? R"(\")" : c == '\\' ? R"(\\)" : std::string(1, c);
     }
-    return "\"lang\": \"" + hexconv::Translations::languageTag() + "\",\n  \"dir\": \"" +
-           (hexconv::Translations::rightToLeft() ? "rtl" : "ltr") + "\",\n  \"description\": \"" +
-           description + "\",";
+    return R"("lang": ")" + hexconv::Translations::languageTag() + "\",\n  " + R"("dir": ")" +
+           (hexconv::Translations::rightToLeft() ? "rtl" : "ltr") + "\",\n  " +
+           R"("description": ")" + description + "\",";
 }
 
 // The template with its marker line replaced.
