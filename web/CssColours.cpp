@@ -15,31 +15,31 @@ namespace {
 
 // The CSS system colour that plays the part of each Win32 system colour index 0 to 24.
 constexpr std::array<const char*, 25> cssSystemColours = {
-    "ButtonFace",    // 0 scroll bar
-    "GrayText",      // 1 desktop
-    "Highlight",     // 2 active title bar
-    "GrayText",      // 3 inactive title bar
-    "ButtonFace",    // 4 menu
-    "Field",         // 5 window background
-    "ButtonBorder",  // 6 window frame
-    "ButtonText",    // 7 menu text
-    "FieldText",     // 8 window text
-    "HighlightText", // 9 active title bar text
-    "ButtonFace",    // 10 active border
-    "ButtonFace",    // 11 inactive border
-    "GrayText",      // 12 application workspace
-    "Highlight",     // 13 selection
-    "HighlightText", // 14 selected text
-    "ButtonFace",    // 15 button face
-    "GrayText",      // 16 button shadow
-    "GrayText",      // 17 grey text
-    "ButtonText",    // 18 button text
-    "ButtonText",    // 19 inactive title bar text
-    "Canvas",        // 20 button highlight
-    "ButtonBorder",  // 21 3D dark shadow
-    "ButtonFace",    // 22 3D light
-    "CanvasText",    // 23 tooltip text
-    "Canvas",        // 24 tooltip background
+    "ButtonFace",                         // 0 scroll bar
+    "GrayText",                           // 1 desktop
+    "Highlight",                          // 2 active title bar
+    "GrayText",                           // 3 inactive title bar
+    "ButtonFace",                         // 4 menu
+    "Field",                              // 5 window background
+    "ButtonBorder",                       // 6 window frame
+    "ButtonText",                         // 7 menu text
+    "FieldText",                          // 8 window text
+    "var(--caption-text, HighlightText)", // 9 active title bar text
+    "ButtonFace",                         // 10 active border
+    "ButtonFace",                         // 11 inactive border
+    "GrayText",                           // 12 application workspace
+    "Highlight",                          // 13 selection
+    "HighlightText",                      // 14 selected text
+    "ButtonFace",                         // 15 button face
+    "GrayText",                           // 16 button shadow
+    "GrayText",                           // 17 grey text
+    "ButtonText",                         // 18 button text
+    "ButtonText",                         // 19 inactive title bar text
+    "Canvas",                             // 20 button highlight
+    "ButtonBorder",                       // 21 3D dark shadow
+    "ButtonFace",                         // 22 3D light
+    "CanvasText",                         // 23 tooltip text
+    "Canvas",                             // 24 tooltip background
 };
 
 std::string cssColour(std::uint32_t bgr) {

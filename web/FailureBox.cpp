@@ -32,6 +32,16 @@ FailureBox::FailureBox(const val& document, const std::function<void()>& closed)
     dialog_.call<void>("append", title, message_, name_, ok);
     document["body"].call<void>("append", dialog_);
     PageListener::listen(ok, "click", [this] { dialog_.call<void>("close"); });
+    // As a desktop message box, the box keeps its button focused, so that Enter closes it
+    // whatever the user has clicked: its text, or the dimmed page behind it, which is the
+    // dialog's own backdrop.
+    PageListener::listen(dialog_, "mousedown", [](const val&) { return true; });
+    PageListener::listen(dialog_, "focusin", [ok](const val& event) {
+        if (!event["target"].strictlyEquals(ok)) {
+            ok.call<void>("focus");
+        }
+        return false;
+    });
     PageListener::listen(dialog_, "close", closed);
 }
 

@@ -3,6 +3,7 @@
 
 #include "ClipboardUnavailable.h"
 #include "CssColours.h"
+#include "FetchedCharacterNames.h"
 #include "Form1Description.h"
 #include "PageListener.h"
 #include "Translations.h"
@@ -37,6 +38,27 @@ EM_JS(int, writeClipboard, (const char32_t* text, std::size_t length, emscripten
         new Event("clipboard-refused")));
     return 1;
 });
+// A text area turns a carriage return into a line feed, in what it shows and in its value: the
+// field keeps the text that the program wrote, a lone carriage return (byte 0d) included, for as
+// long as the user leaves what the browser made of it alone.
+EM_JS(void, keepExactText, (emscripten::EM_VAL field), {
+    const native = Object.getOwnPropertyDescriptor(HTMLTextAreaElement.prototype, "value");
+    const [carriageReturn, lineFeed] = [String.fromCharCode(13), String.fromCharCode(10)];
+    let written = "";
+    Object.defineProperty(Emval.toValue(field), "value", {
+        configurable: true,
+        get() {
+            const shown = native.get.call(this);
+            const asShown = written.replaceAll(carriageReturn + lineFeed, lineFeed)
+                                .replaceAll(carriageReturn, lineFeed);
+            return shown === asShown ? written : shown;
+        },
+        set(text) {
+            written = String(text);
+            native.set.call(this, written);
+        },
+    });
+});
 // clang-format on
 
 std::wstring wide(const std::u32string& text) {
@@ -64,6 +86,9 @@ Form1Page::Form1Page(hexconv::CodePage codePage)
     document_["documentElement"].set("dir", hexconv::Translations::rightToLeft() ? "rtl" : "ltr");
     adopt();
     listen();
+    // The browser has no names of characters: they come with the page's files once a character
+    // is first named, and then the note names it.
+    FetchedCharacterNames::whenArrived([this] { form_.edited(Field::Text1); });
     open();
 }
 
@@ -86,6 +111,9 @@ void Form1Page::adopt() {
         }
         if (item.accessibleName) {
             say(control, "ariaLabel", hexconv::Translations::text(*item.accessibleName));
+        }
+        if (item.kind == Description::Kind::TextBox) {
+            keepExactText(control.as_handle());
         }
         controls_[slot] = Element(control);
     }
@@ -244,9 +272,8 @@ std::u32string Form1Page::firstCharacter(const std::u32string& text) const {
     return fromWide(first["segment"].call<val>("normalize", val("NFC")).as<std::wstring>());
 }
 
-// The browser has no Unicode names: each code point is given by its number.
-std::string Form1Page::unicodeName(char32_t /*codePoint*/) const {
-    return {};
+std::string Form1Page::unicodeName(char32_t codePoint) const {
+    return FetchedCharacterNames::nameOf(codePoint);
 }
 
 void Form1Page::setCharacterNote(const std::string& note) {

@@ -58,7 +58,9 @@ std::string openingState(std::size_t slot) {
 }
 
 std::string markup() {
-    std::string out = "<main id=\"Form1\">\n";
+    // The window under its title bar, as the desktop shows it.
+    std::string out = std::string(R"(<div id="Form1-window"><h1 id="Form1-title">)") +
+                      escaped(Description::Title) + "</h1>\n<main id=\"Form1\">\n";
     for (std::size_t slot = 0; slot < Description::Slots; ++slot) {
         const Description::Item& item = Description::of(slot);
         const std::string name = item.name;
@@ -97,18 +99,17 @@ std::string markup() {
         }
     }
     // The character field's note for screen readers, as its tooltip is for the mouse.
-    return out + "<span id=\"Text1-description\" hidden></span>\n</main>";
+    return out + "<span id=\"Text1-description\" hidden></span>\n</main></div>";
 }
 
+// Where a control stands, in the window's pixels at 96 dots to the inch, which page.css turns
+// into CSS pixels for the screen (and mirrors where the page reads from right to left).
 std::string place(const std::string& selector, const Description::Twips& at) {
-    // CSS pixels are 96 to the inch, as the layout's pixels are. Where the page reads from right
-    // to left, each control stands as far from the right edge.
     const Description::Pixels pixels = Description::pixels(at, 96);
-    const std::string left = std::to_string(pixels.left);
-    return selector + " {\n    left: " + left + "px;\n    top: " + std::to_string(pixels.top) +
-           "px;\n    width: " + std::to_string(pixels.width) +
-           "px;\n    height: " + std::to_string(pixels.height) + "px;\n}\n:root[dir=\"rtl\"] " +
-           selector + " {\n    left: auto;\n    right: " + left + "px;\n}\n";
+    return selector + " {\n    --left: " + std::to_string(pixels.left) +
+           ";\n    --top: " + std::to_string(pixels.top) +
+           ";\n    --width: " + std::to_string(pixels.width) +
+           ";\n    --height: " + std::to_string(pixels.height) + ";\n}\n";
 }
 
 std::string style() {

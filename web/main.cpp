@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "FetchedCatalogues.h"
 #include "FetchedCodePagePairs.h"
 #include "Form1Page.h"
 #include "SystemCodePage.h"
@@ -9,7 +10,9 @@
 #include <emscripten/val.h>
 
 #include <cstdint>
+#include <deque>
 #include <exception>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -36,6 +39,39 @@ void open() {
     }
 }
 
+// How many of the files fetched before the page opens have not yet arrived.
+int& awaited() {
+    static int count = 0;
+    return count;
+}
+
+void arrived() {
+    if (--awaited() == 0) {
+        open();
+    }
+}
+
+using Supplier = void (*)(std::span<const std::uint8_t> file);
+
+// Fetches a file and hands it to supply, or an empty one where it cannot be fetched; the last
+// to arrive opens the page.
+void fetchThenOpen(const std::string& file, Supplier supply) {
+    ++awaited();
+    // Where each fetch finds its supplier again, for as long as the page lives.
+    static std::deque<Supplier> suppliers;
+    emscripten_async_wget_data(
+        file.c_str(), &suppliers.emplace_back(supply),
+        [](void* which, void* buffer, int size) {
+            (*static_cast<Supplier*>(which))(
+                {static_cast<const std::uint8_t*>(buffer), static_cast<std::size_t>(size)});
+            arrived();
+        },
+        [](void* which) {
+            (*static_cast<Supplier*>(which))({});
+            arrived();
+        });
+}
+
 // Offline after the first visit, and installable: the service worker, registered once the page
 // has loaded and its first frame is drawn, which registering would otherwise hold back.
 // clang-format off
@@ -54,7 +90,7 @@ EM_JS(void, registerServiceWorker, (), {
 
 } // namespace
 
-int main() {
+int main() try {
     const val navigator = val::global("navigator");
     hexconv::Translations::choose(emscripten::vecFromJSArray<std::string>(navigator["languages"]));
     // The code page of the browser's language, as Windows would give it to a user of that
@@ -71,20 +107,29 @@ int main() {
         }
     }
     registerServiceWorker();
-    if (!start().codePage.isDoubleByte()) {
-        open();
-        return 0;
+    // The words of the language chosen, and a double-byte code page's pairs, come with the page's
+    // other files, once they are needed; the page opens once both have arrived. Without its
+    // words the page speaks English.
+    if (const std::string_view language = hexconv::Translations::language(); !language.empty()) {
+        fetchThenOpen("catalogue-" + std::string(language) + ".bin",
+                      [](std::span<const std::uint8_t> file) {
+                          if (!FetchedCatalogues::supply(hexconv::Translations::language(), file)) {
+                              hexconv::Translations::choose({"en"});
+                          }
+                      });
     }
-    // A double-byte code page's pairs come with the page's other files, once they are needed.
-    const std::string file = "code-page-" + std::to_string(start().codePage.number()) + ".bin";
-    emscripten_async_wget_data(
-        file.c_str(), nullptr,
-        [](void*, void* buffer, int size) {
-            FetchedCodePagePairs::supply(
-                start().codePage.number(),
-                {static_cast<const std::uint8_t*>(buffer), static_cast<std::size_t>(size)});
-            open();
-        },
-        [](void*) { open(); });
+    if (start().codePage.isDoubleByte()) {
+        fetchThenOpen("code-page-" + std::to_string(start().codePage.number()) + ".bin",
+                      [](std::span<const std::uint8_t> file) {
+                          FetchedCodePagePairs::supply(start().codePage.number(), file);
+                      });
+    }
+    if (awaited() == 0) {
+        open();
+    }
     return 0;
+} catch (...) {
+    // Only a lack of memory gets here: the window stays as the page was written, without a
+    // program behind it.
+    return 1;
 }
