@@ -4,7 +4,7 @@ BUILD_DIR  ?= build
 BUILD_TYPE ?= Release
 
 .PHONY: all deps configure build test translations run install lint bench bench-deps sanitize fuzz package \
-	reproducible-check screenshot language-screenshots test-data code-pages windows-configure windows windows-run windows-check web-configure web web-run web-check web-bench windows-bench \
+	reproducible-check screenshot language-screenshots page-screenshots test-data code-pages windows-configure windows windows-run windows-check web-configure web web-run web-check web-bench windows-bench \
 	clean
 
 all: build
@@ -89,6 +89,12 @@ language-screenshots: build windows web
 	@scripts/install-deps xvfb xauth xdotool imagemagick openbox
 	@scripts/language-screenshots $(BUILD_DIR)/language-screenshots $(BUILD_DIR)/ui/hex-converter \
 		$(WINDOWS_DIR) $(WEB_DIR)/web/site
+
+# docs/page-*.png: the page on a desktop, on a phone, in dark mode, under a contrast theme and
+# in Hebrew, in headless Chromium, from the real build; docs/screenshot-web.png, its window.
+page-screenshots: web
+	@scripts/install-deps chromium chromium-driver python3-selenium
+	@/usr/bin/python3 scripts/page-looks $(WEB_DIR)/web/site docs
 
 # docs/screenshot.png: the built program under Xvfb, with one conversion made.
 screenshot: build
