@@ -34,8 +34,7 @@ FailureBox::FailureBox(const val& document, const std::function<void()>& closed)
     PageListener::listen(ok, "click", [this] { dialog_.call<void>("close"); });
     // As a desktop message box, the box keeps its button focused, so that Enter closes it
     // whatever the user has clicked: its text, or the dimmed page behind it, which is the
-    // dialog's own backdrop.
-    PageListener::listen(dialog_, "mousedown", [](const val&) { return true; });
+    // dialog's own backdrop; either focuses the dialog itself.
     PageListener::listen(dialog_, "focusin", [ok](const val& event) {
         if (!event["target"].strictlyEquals(ok)) {
             ok.call<void>("focus");
